@@ -1,0 +1,36 @@
+# Setup, build and test in one go on a fresh Debian 12 machine.
+BUILD_DIR ?= build
+DEB_PACKAGES := cmake ninja-build g++ libgtest-dev libbenchmark-dev
+
+SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+
+.PHONY: all deps configure build test bench clean
+
+all: build
+
+# Installs only the Debian packages that are missing.
+deps:
+	@missing=""; \
+	for p in $(DEB_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' "$$p" 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+bench: build
+	$(BUILD_DIR)/bench/flg2scn-bench
+
+clean:
+	rm -rf $(BUILD_DIR)

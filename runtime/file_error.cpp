@@ -1,0 +1,27 @@
+#include "runtime/file_error.h"
+
+#include <system_error>
+
+namespace flg2scn {
+
+namespace {
+
+std::string Describe(FileError::Operation operation, const std::string& path,
+                     const std::string& reason) {
+    return (operation == FileError::Operation::kRead ? "cannot read " : "cannot write ") + path +
+           ": " + reason;
+}
+
+}  // namespace
+
+FileError::FileError(Operation operation, std::string path, std::string reason)
+    : std::runtime_error(Describe(operation, path, reason)),
+      operation(operation),
+      path(std::move(path)),
+      reason(std::move(reason)) {}
+
+std::string SystemReason(int error) {
+    return std::generic_category().message(error);
+}
+
+}  // namespace flg2scn

@@ -1,0 +1,30 @@
+#include "runtime/text_file.h"
+
+#include "runtime/code_page.h"
+#include "runtime/file_error.h"
+#include "runtime/file_writing.h"
+#include "runtime/line_reading.h"
+
+namespace flg2scn {
+
+std::u16string ReadTextFile(const std::string& path, std::size_t max_bytes) {
+    return DecodeLines(ReadFileBytes(path, max_bytes));
+}
+
+std::string TextFileBytes(std::u16string_view text) {
+    std::string bytes = EncodeText(text);
+    bytes += "\r\n";
+    return bytes;
+}
+
+void WriteTextFile(const std::string& path, std::u16string_view text) {
+    std::string bytes;
+    try {
+        bytes = TextFileBytes(text);
+    } catch (const UnencodableCharacter& error) {
+        throw FileError(FileError::Operation::kWrite, path, error.what());
+    }
+    WriteFileAtomically(path, bytes);
+}
+
+}  // namespace flg2scn

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "runtime/file_reading.h"
+
+namespace flg2scn {
+
+// A text file as the sequential file rules read it: its lines, each followed by
+// CR LF, in the code page (see DecodeLines). Failures are FileErrors.
+std::u16string ReadTextFile(const std::string& path, std::size_t max_bytes = kMaxTextFileBytes);
+
+// The bytes that writing `text` to a file puts there: the text, then CR LF, in the
+// code page. A character the code page cannot hold is an UnencodableCharacter.
+std::string TextFileBytes(std::u16string_view text);
+
+// Writes TextFileBytes(text) over `path` atomically. An unencodable character is
+// a FileError naming its line and column, and nothing is written.
+void WriteTextFile(const std::string& path, std::u16string_view text);
+
+}  // namespace flg2scn

@@ -1,0 +1,54 @@
+#include "runtime/text_search.h"
+
+#include "runtime/failure.h"
+
+namespace flg2scn {
+
+namespace {
+
+void CheckStart(long long start) {
+    if (start < 1) {
+        throw RuntimeFailure("invalid start position");
+    }
+}
+
+void CheckLength(long long length) {
+    if (length < 0) {
+        throw RuntimeFailure("negative length");
+    }
+}
+
+}  // namespace
+
+std::size_t InStr(long long start, std::u16string_view text, char16_t ch) {
+    CheckStart(start);
+    const auto from = static_cast<unsigned long long>(start - 1);
+    if (from >= text.size()) {
+        return 0;
+    }
+    const std::size_t found = text.find(ch, from);
+    return found == std::u16string_view::npos ? 0 : found + 1;
+}
+
+std::u16string_view Mid(std::u16string_view text, long long start, long long length) {
+    CheckStart(start);
+    CheckLength(length);
+    const auto from = static_cast<unsigned long long>(start - 1);
+    if (from >= text.size()) {
+        return {};
+    }
+    return text.substr(from, static_cast<unsigned long long>(length));
+}
+
+std::u16string_view Mid(std::u16string_view text, long long start) {
+    CheckStart(start);
+    const auto from = static_cast<unsigned long long>(start - 1);
+    return from >= text.size() ? std::u16string_view{} : text.substr(from);
+}
+
+std::u16string_view Left(std::u16string_view text, long long length) {
+    CheckLength(length);
+    return text.substr(0, static_cast<unsigned long long>(length));
+}
+
+}  // namespace flg2scn
