@@ -15,9 +15,9 @@
 namespace flg2scn {
 namespace {
 
-using testing::ReadBytes;
-using testing::TempDir;
-using testing::WriteBytes;
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
 
 // The reason of the FileError that `action` throws, or "" when it throws none.
 template <typename Action>

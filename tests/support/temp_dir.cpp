@@ -6,7 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 
-namespace flg2scn::testing {
+namespace flg2scn::test {
 
 TempDir::TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "flg2scn-test-XXXXXX").string();
@@ -43,4 +43,4 @@ std::string ReadBytes(const std::string& path) {
     return bytes.str();
 }
 
-}  // namespace flg2scn::testing
+}  // namespace flg2scn::test

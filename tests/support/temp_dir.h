@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace flg2scn::testing {
+namespace flg2scn::test {
 
 // A fresh folder under the system's temporary folder, removed with its contents.
 class TempDir {
@@ -24,4 +24,4 @@ class TempDir {
 void WriteBytes(const std::string& path, std::string_view bytes);
 std::string ReadBytes(const std::string& path);
 
-}  // namespace flg2scn::testing
+}  // namespace flg2scn::test

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace flg2scn {
+
+// The window services that the commands see. The window supplies them with Qt;
+// tests and the command-line program supply plain ones.
+
+// The text area: the program's one piece of working data. Its text uses CR LF
+// between lines; a lone CR or LF is an ordinary character.
+class TextArea {
+  public:
+    virtual ~TextArea() = default;
+
+    // The whole text; the view is valid until the text area is next used.
+    virtual std::u16string_view Text() = 0;
+    // Replaces the whole text.
+    virtual void SetText(std::u16string text) = 0;
+    // Adds to the end of the text.
+    virtual void AppendText(std::u16string_view text) = 0;
+};
+
+// Message box icons, by the style numbers of the original platform.
+enum class MessageIcon { kError = 16, kWarning = 48, kInformation = 64 };
+
+// A modal message box with a single OK button; returns once it is dismissed.
+// A CR LF in the text breaks it into lines.
+class MessageBox {
+  public:
+    virtual ~MessageBox() = default;
+
+    virtual void Tell(std::u16string_view text, std::u16string_view title, MessageIcon icon) = 0;
+};
+
+}  // namespace flg2scn
