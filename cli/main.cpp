@@ -1,0 +1,89 @@
+// flg2scn-cli: converts flag files (.flg) into scenario files (.scn) in batch, by
+// the same rules as the window's Load, Convert and Save.
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/convert_file.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: flg2scn-cli [-o OUTPUT] FILE...\n"
+    "Converts flag files (.flg) into scenario files (.scn).\n"
+    "\n"
+    "Each FILE's scenario is written beside it, with .flg replaced by .scn\n"
+    "(or .scn appended). A FILE of - is standard input, written to standard output.\n"
+    "\n"
+    "  -o, --output OUTPUT  write the scenario of the one FILE to OUTPUT (- for\n"
+    "                       standard output)\n"
+    "  -h, --help           show this help and exit\n"
+    "  -V, --version        show the version and exit\n"
+    "\n"
+    "Exit status: 0 if every file converted, 1 if any failed, 2 for a usage error.\n";
+
+constexpr int kUsageError = 2;
+
+int UsageError(const std::string& problem) {
+    std::fprintf(stderr, "flg2scn-cli: %s\n", problem.c_str());
+    std::fprintf(stderr, "Try 'flg2scn-cli --help' for more information.\n");
+    return kUsageError;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::optional<std::string> output;
+    std::vector<std::string> files;
+    bool options_done = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (options_done || arg == "-" || !arg.starts_with('-')) {
+            files.emplace_back(arg);
+        } else if (arg == "--") {
+            options_done = true;
+        } else if (arg == "-h" || arg == "--help") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if (arg == "-V" || arg == "--version") {
+            std::printf("flg2scn-cli %s\n", FLG2SCN_VERSION);
+            return 0;
+        } else if (arg == "-o" || arg == "--output") {
+            if (i + 1 == argc) {
+                return UsageError("option " + std::string(arg) + " needs an OUTPUT");
+            }
+            output = argv[++i];
+        } else if (arg.starts_with("--output=")) {
+            output = std::string(arg.substr(9));
+        } else if (arg.starts_with("-o")) {
+            output = std::string(arg.substr(2));
+        } else {
+            return UsageError("unknown option " + std::string(arg));
+        }
+    }
+    if (files.empty()) {
+        return UsageError("no FILE given");
+    }
+    if (output && files.size() != 1) {
+        return UsageError("-o takes exactly one FILE");
+    }
+    if (output && output->empty()) {
+        return UsageError("-o needs an OUTPUT");
+    }
+
+    int status = 0;
+    for (const std::string& file : files) {
+        const std::string target = output ? *output
+                                   : file == flg2scn::kStandardStream
+                                       ? file
+                                       : flg2scn::ScenarioFileName(file);
+        if (const auto failure = flg2scn::ConvertFlagFile(file, target)) {
+            std::fprintf(stderr, "flg2scn-cli: %s: %s\n", file.c_str(), failure->c_str());
+            status = 1;
+        }
+    }
+    return status;
+}
