@@ -2,23 +2,63 @@
 
 #include <unistd.h>
 
-#include "cli/memory_services.h"
-#include "conversion/convert_command.h"
+#include <algorithm>
+#include <variant>
+
+#include "conversion/convert_flag_set.h"
+#include "conversion/flag_text_reader.h"
+#include "runtime/code_page.h"
+#include "runtime/failure.h"
 #include "runtime/file_error.h"
 #include "runtime/file_reading.h"
 #include "runtime/file_writing.h"
-#include "runtime/line_reading.h"
+#include "runtime/line_splitter.h"
 #include "runtime/text_file.h"
 
 namespace flg2scn {
 
 namespace {
 
-std::u16string Load(const std::string& input) {
-    if (input == kStandardStream) {
-        return DecodeLines(ReadStreamBytes(STDIN_FILENO, "standard input", kMaxBatchFileBytes));
+// Converts a flag file as Load and then Convert would, without holding the whole
+// text: Load's lines are exactly the lines that Convert reads, and a file is empty
+// exactly when the loaded text is. Only lines beginning with '#' or '<' are
+// decoded, since no other byte decodes to either character.
+std::variant<std::u16string, Problem> ConvertStream(int fd, const std::string& name) {
+    FlagTextReader reader;
+    bool failed = false;
+    std::u16string line_text;
+    LineSplitter splitter([&](std::string_view line) {
+        if (failed || line.empty() || (line.front() != '#' && line.front() != '<')) {
+            return;
+        }
+        line_text.resize(line.size());
+        std::transform(line.begin(), line.end(), line_text.begin(),
+                       [](char byte) { return DecodeByte(static_cast<unsigned char>(byte)); });
+        try {
+            reader.ReadLine(line_text);
+        } catch (const RuntimeFailure&) {
+            // Told once the whole file is read: a read error comes first, as it would in Load.
+            failed = true;
+        }
+    });
+    const std::size_t size = ReadPieces(fd, name, kMaxBatchFileBytes,
+                                        [&](std::string_view piece) { splitter.Feed(piece); });
+    splitter.Finish();
+    if (size == 0) {
+        return Problem::kNothingToConvert;
     }
-    return ReadTextFile(input, kMaxBatchFileBytes);
+    if (failed) {
+        return Problem::kFailure;
+    }
+    return ConvertFlagSet(reader.flags());
+}
+
+std::variant<std::u16string, Problem> ConvertInput(const std::string& input) {
+    if (input == kStandardStream) {
+        return ConvertStream(STDIN_FILENO, "standard input");
+    }
+    const FileDescriptor file = OpenRegularFile(input, kMaxBatchFileBytes);
+    return ConvertStream(file.get(), input);
 }
 
 void Save(const std::string& output, std::u16string_view text) {
@@ -52,13 +92,11 @@ std::string ScenarioFileName(const std::string& flag_file) {
 
 std::optional<std::string> ConvertFlagFile(const std::string& input, const std::string& output) {
     try {
-        MemoryTextArea text1(Load(input));
-        KeptMessage message;
-        mnuConvert_Click(text1, message);
-        if (!message.text().empty()) {
-            return Narrow(message.text());
+        const auto result = ConvertInput(input);
+        if (const auto* problem = std::get_if<Problem>(&result)) {
+            return Narrow(MessageFor(*problem).text);
         }
-        Save(output, text1.Text());
+        Save(output, std::get<std::u16string>(result));
         return std::nullopt;
     } catch (const FileError& error) {
         // A file that could not be read is named in front of the message already.

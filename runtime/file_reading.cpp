@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <memory>
 
 #include "runtime/file_error.h"
 
@@ -23,54 +25,30 @@ std::string TooLarge(std::size_t max_bytes) {
                                              : std::to_string(max_bytes) + " bytes");
 }
 
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
-// Reads to the end into `bytes`, whose size is the first guess of what comes;
-// fails once more than `max_bytes` arrive.
-void ReadToEnd(int fd, const std::string& name, std::size_t max_bytes, std::string& bytes) {
-    constexpr std::size_t kChunk = std::size_t{1} << 20;
-    std::size_t used = 0;
+// Reads up to `size` bytes, retrying when interrupted; 0 at the end.
+std::size_t ReadSome(int fd, const std::string& name, char* buffer, std::size_t size) {
     for (;;) {
-        if (used == bytes.size()) {
-            bytes.resize(used + kChunk);
+        const ssize_t got = ::read(fd, buffer, size);
+        if (got >= 0) {
+            return static_cast<std::size_t>(got);
         }
-        const ssize_t got = ::read(fd, bytes.data() + used, bytes.size() - used);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
+        if (errno != EINTR) {
             Fail(name, SystemReason(errno));
         }
-        if (got == 0) {
-            break;
-        }
-        used += static_cast<std::size_t>(got);
-        if (used > max_bytes) {
-            Fail(name, TooLarge(max_bytes));
-        }
     }
-    bytes.resize(used);
 }
 
 }  // namespace
 
-std::string ReadFileBytes(const std::string& path, std::size_t max_bytes) {
+FileDescriptor::~FileDescriptor() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+FileDescriptor OpenRegularFile(const std::string& path, std::size_t max_bytes) {
     // Non-blocking, so that opening a FIFO does not wait for a writer.
-    const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0) {
         Fail(path, SystemReason(errno));
     }
@@ -87,17 +65,51 @@ std::string ReadFileBytes(const std::string& path, std::size_t max_bytes) {
     if (static_cast<std::size_t>(status.st_size) > max_bytes) {
         Fail(path, TooLarge(max_bytes));
     }
-    // One byte more than the size, so that the end of a file that has not grown
-    // is seen without growing the buffer.
+    return file;
+}
+
+std::string ReadFileBytes(const std::string& path, std::size_t max_bytes) {
+    const FileDescriptor file = OpenRegularFile(path, max_bytes);
+    struct stat status {};
+    if (::fstat(file.get(), &status) != 0) {
+        Fail(path, SystemReason(errno));
+    }
+    // Read straight into a buffer of the file's size, one byte more to see its end;
+    // a file that grows meanwhile takes the slow way.
     std::string bytes(static_cast<std::size_t>(status.st_size) + 1, '\0');
-    ReadToEnd(file.get(), path, max_bytes, bytes);
+    std::size_t used = 0;
+    while (used < bytes.size()) {
+        const std::size_t got =
+            ReadSome(file.get(), path, bytes.data() + used, bytes.size() - used);
+        if (got == 0) {
+            bytes.resize(used);
+            return bytes;
+        }
+        used += got;
+    }
+    ReadPieces(file.get(), path, SIZE_MAX, [&](std::string_view piece) {
+        bytes += piece;
+        if (bytes.size() > max_bytes) {
+            Fail(path, TooLarge(max_bytes));
+        }
+    });
     return bytes;
 }
 
-std::string ReadStreamBytes(int fd, const std::string& name, std::size_t max_bytes) {
-    std::string bytes;
-    ReadToEnd(fd, name, max_bytes, bytes);
-    return bytes;
+std::size_t ReadPieces(int fd, const std::string& name, std::size_t max_bytes,
+                       const std::function<void(std::string_view)>& piece) {
+    // Small enough to stay in the cache, large enough to keep system calls few.
+    constexpr std::size_t kPiece = std::size_t{128} << 10;
+    const auto buffer = std::make_unique<char[]>(kPiece);
+    std::size_t total = 0;
+    while (const std::size_t got = ReadSome(fd, name, buffer.get(), kPiece)) {
+        total += got;
+        if (total > max_bytes) {
+            Fail(name, TooLarge(max_bytes));
+        }
+        piece({buffer.get(), got});
+    }
+    return total;
 }
 
 }  // namespace flg2scn

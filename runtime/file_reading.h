@@ -1,18 +1,41 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace flg2scn {
 
 // The most a text file may hold: a text area is no place for more.
 constexpr std::size_t kMaxTextFileBytes = std::size_t{64} << 20;
 
-// All bytes of a regular file. Anything else (a folder, a device, a FIFO) and a
-// file of more than `max_bytes` are refused with a FileError.
+// An open file descriptor, closed on destruction.
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor();
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+    FileDescriptor& operator=(FileDescriptor&&) = delete;
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+// Opens a regular file for reading. Anything else (a folder, a device, a FIFO)
+// and a file of more than `max_bytes` are refused with a FileError.
+FileDescriptor OpenRegularFile(const std::string& path, std::size_t max_bytes);
+
+// All bytes of a regular file, opened as OpenRegularFile does.
 std::string ReadFileBytes(const std::string& path, std::size_t max_bytes);
 
-// All bytes of an open stream such as standard input, named `name` in errors.
-std::string ReadStreamBytes(int fd, const std::string& name, std::size_t max_bytes);
+// Reads an open stream to its end in pieces, handing each to `piece`; fails once
+// more than `max_bytes` arrive. Errors name the stream `name`. Returns the count.
+std::size_t ReadPieces(int fd, const std::string& name, std::size_t max_bytes,
+                       const std::function<void(std::string_view)>& piece);
 
 }  // namespace flg2scn

@@ -1,0 +1,33 @@
+#include "conversion/flag_text_reader.h"
+
+#include "runtime/failure.h"
+#include "runtime/text_search.h"
+
+namespace flg2scn {
+
+void FlagTextReader::ReadLine(std::u16string_view line) {
+    if (line.starts_with(u'#')) {
+        flags_.header = line.substr(1);
+    } else if (line.starts_with(u'<')) {
+        ReadFlagLocation(line);
+    }
+}
+
+// A flag line reads '<', X, a blank, Y, a blank, Z and one more character
+// (normally '>'), which Z loses whatever it is. Blank positions are 16-bit.
+void FlagTextReader::ReadFlagLocation(std::u16string_view line) {
+    const Int16 first_blank = ToInt16(static_cast<long long>(InStr(1, line, u' ')));
+    if (flags_.count < 0 || flags_.count >= static_cast<Int16>(flags_.locations.size())) {
+        throw RuntimeFailure("subscript out of range");
+    }
+    FlagLocation& location = flags_.locations[static_cast<std::size_t>(flags_.count)];
+    location.X = Mid(line, 2, Sub16(first_blank, 2));
+    const Int16 after_first = Add16(first_blank, 1);
+    const Int16 second_blank = ToInt16(static_cast<long long>(InStr(after_first, line, u' ')));
+    location.Y = Mid(line, after_first, Sub16(Sub16(second_blank, first_blank), 1));
+    const std::u16string_view z = Mid(line, Add16(second_blank, 1));
+    location.Z = Left(z, static_cast<long long>(z.size()) - 1);
+    flags_.count = Add16(flags_.count, 1);
+}
+
+}  // namespace flg2scn
