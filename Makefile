@@ -1,6 +1,6 @@
 # Setup, build and test in one go on a fresh Debian 12 machine.
 BUILD_DIR ?= build
-DEB_PACKAGES := cmake ninja-build g++ libgtest-dev libbenchmark-dev
+DEB_PACKAGES := cmake ninja-build g++ libgtest-dev libbenchmark-dev time
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 

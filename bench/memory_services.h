@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ui/services.h"
+
+namespace flg2scn {
+
+// A text area that is only a text.
+class MemoryTextArea : public TextArea {
+  public:
+    explicit MemoryTextArea(std::u16string text) : text_(std::move(text)) {}
+
+    std::u16string_view Text() override { return text_; }
+    void SetText(std::u16string text) override { text_ = std::move(text); }
+    void AppendText(std::u16string_view text) override { text_ += text; }
+
+  private:
+    std::u16string text_;
+};
+
+// Keeps the text of the last message instead of showing it.
+class KeptMessage : public MessageBox {
+  public:
+    void Tell(std::u16string_view text, std::u16string_view, MessageIcon) override { text_ = text; }
+    const std::u16string& text() const { return text_; }
+
+  private:
+    std::u16string text_;
+};
+
+}  // namespace flg2scn
