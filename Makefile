@@ -1,10 +1,13 @@
 # Setup, build and test in one go on a fresh Debian 12 machine.
 BUILD_DIR ?= build
-DEB_PACKAGES := cmake ninja-build g++ libgtest-dev libbenchmark-dev time
+# Build: compiler, CMake, Qt 6, GoogleTest, Google Benchmark. Tests and benchmarks:
+# a virtual X display with xdotool for the window's smoke test, GNU time for peak memory.
+DEB_PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev \
+                xvfb xauth xdotool time
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build test bench clean
+.PHONY: all deps configure build run test bench clean
 
 all: build
 
@@ -25,6 +28,9 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD_DIR)
+
+run: build
+	$(BUILD_DIR)/app/flg2scn
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure

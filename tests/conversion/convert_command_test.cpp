@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/support/harbour.h"
+#include "tests/support/recording_message_box.h"
 
 namespace flg2scn {
 namespace {
@@ -35,21 +36,8 @@ class RecordingTextArea : public TextArea {
     std::u16string text_;
 };
 
-struct Message {
-    std::u16string text;
-    std::u16string title;
-    MessageIcon icon;
-
-    bool operator==(const Message&) const = default;
-};
-
-class RecordingMessageBox : public MessageBox {
-  public:
-    void Tell(std::u16string_view text, std::u16string_view title, MessageIcon icon) override {
-        shown.push_back({std::u16string(text), std::u16string(title), icon});
-    }
-    std::vector<Message> shown;
-};
+using test::Message;
+using test::RecordingMessageBox;
 
 const Message kNothing{u"Nothing to convert!", u"Error", MessageIcon::kError};
 const Message kNoHeader{u"No # header.", u"Error", MessageIcon::kWarning};

@@ -1,0 +1,251 @@
+#include "ui/form1.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+#include "tests/support/harbour.h"
+#include "tests/support/recording_message_box.h"
+#include "ui/qt_message_box.h"
+#include "ui/qt_text_area.h"
+
+Q_DECLARE_METATYPE(flg2scn::MessageIcon)
+
+namespace flg2scn {
+
+using test::Message;
+using test::RecordingMessageBox;
+
+namespace {
+
+QString Q(std::u16string_view text) {
+    return QString::fromStdU16String(std::u16string(text));
+}
+
+// A window whose message boxes are recorded; `messages` stays valid with it.
+struct RecordedForm {
+    RecordedForm() {
+        auto box = std::make_unique<RecordingMessageBox>();
+        messages = box.get();
+        form = std::make_unique<Form1>(std::move(box));
+    }
+    QAction* Action(const char* name) const { return form->findChild<QAction*>(name); }
+    std::u16string Text() const { return std::u16string(QtTextArea(form->Text1()).Text()); }
+    void SetText(std::u16string_view text) const {
+        QtTextArea(form->Text1()).SetText(std::u16string(text));
+    }
+
+    std::unique_ptr<Form1> form;
+    RecordingMessageBox* messages = nullptr;
+};
+
+}  // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void menusInOrderWithCaptionsAndKeys() {
+        RecordedForm w;
+        const QList<QAction*> top = w.form->menuBar()->actions();
+        QCOMPARE(top.size(), 3);
+        QCOMPARE(top[0]->text(), QStringLiteral("&File"));
+        QCOMPARE(top[0]->objectName(), QStringLiteral("mnuFile"));
+        QCOMPARE(top[1], w.Action("mnuConvert"));
+        QCOMPARE(top[1]->text(), QStringLiteral("&Convert It"));
+        QVERIFY(top[1]->menu() == nullptr);
+        QCOMPARE(top[2], w.Action("mnuAbout"));
+        QCOMPARE(top[2]->text(), QStringLiteral("&About"));
+
+        const QList<QAction*> file = top[0]->menu()->actions();
+        QCOMPARE(file.size(), 4);
+        QCOMPARE(file[0], w.Action("mnuLoadFLG"));
+        QCOMPARE(file[0]->text(), QStringLiteral("&Load .FLG"));
+        QCOMPARE(file[0]->shortcut(), QKeySequence(QKeySequence::Open));
+        QCOMPARE(file[1], w.Action("mnuSaveSCN"));
+        QCOMPARE(file[1]->text(), QStringLiteral("&Save .SCN"));
+        QCOMPARE(file[1]->shortcut(), QKeySequence(QKeySequence::Save));
+        QVERIFY(file[2]->isSeparator());
+        QCOMPARE(file[2]->objectName(), QStringLiteral("mnuDash1"));
+        QCOMPARE(file[3], w.Action("mnuExit"));
+        QCOMPARE(file[3]->text(), QStringLiteral("E&xit"));
+        QCOMPARE(file[3]->shortcut(), QKeySequence(QKeySequence::Quit));
+
+        QCOMPARE(w.form->windowTitle(), QStringLiteral("Tovrin's Flag to Scenario Converter"));
+    }
+
+    void convertsTypedFlagText() {
+        RecordedForm w;
+        QPlainTextEdit* text1 = w.form->Text1();
+        QVERIFY(text1->toPlainText().isEmpty());
+        QTest::keyClicks(text1, QStringLiteral("#Harbour"));
+        QTest::keyClick(text1, Qt::Key_Return);
+        QTest::keyClicks(text1, QStringLiteral("<100 200 40>"));
+        QTest::keyClick(text1, Qt::Key_Return);
+        QTest::keyClicks(text1, QStringLiteral("<1024 512 96>"));
+        w.Action("mnuConvert")->trigger();
+        QVERIFY(w.messages->shown.empty());
+        QCOMPARE(w.Text(), test::kHarbourScenario);
+    }
+
+    void convertMessages_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::newRow("empty") << ""
+                               << "Nothing to convert!"
+                               << "Error" << MessageIcon::kError;
+        QTest::newRow("no header") << "<1 2 3>\r\n<4 5 6>"
+                                   << "No # header."
+                                   << "Error" << MessageIcon::kWarning;
+        QTest::newRow("one flag") << "#H\r\n<1 2 3>"
+                                  << "Incorrect number of flag locations."
+                                  << "Error" << MessageIcon::kWarning;
+        QTest::newRow("bad flag") << "#H\r\n<1>\r\n<4 5 6>"
+                                  << "An error occurred while proccessing the flag data."
+                                  << "Error!" << MessageIcon::kError;
+    }
+
+    void convertMessages() {
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        QFETCH(QString, title);
+        QFETCH(MessageIcon, icon);
+        RecordedForm w;
+        w.SetText(text.toStdU16String());
+        w.Action("mnuConvert")->trigger();
+        const std::vector<Message> expected{
+            {message.toStdU16String(), title.toStdU16String(), icon}};
+        QVERIFY(w.messages->shown == expected);
+    }
+
+    void realMessageBoxShowsTextTitleIconAndOneButton() {
+        QString text, title;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        int buttons = 0;
+        int tries = 0;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                if (++tries > 100) {  // never hang: give up after two seconds
+                    poll.stop();
+                }
+                return;
+            }
+            text = box->text();
+            title = box->windowTitle();
+            icon = box->icon();
+            buttons = static_cast<int>(box->buttons().size());
+            box->button(QMessageBox::Ok)->click();
+        });
+        poll.start(20);
+        QtMessageBox(nullptr).Tell(u"Program by Tovrin.\r\nMany thanks to Greyfallow for his help.",
+                                   u"About", MessageIcon::kInformation);
+        poll.stop();
+        QCOMPARE(text,
+                 QStringLiteral("Program by Tovrin.\nMany thanks to Greyfallow for his help."));
+        QCOMPARE(title, QStringLiteral("About"));
+        QCOMPARE(icon, QMessageBox::Information);
+        QCOMPARE(buttons, 1);
+    }
+
+    void textMapping_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("lines") << "a\r\nb\r\n" << u"a\u2029b\u2029"_qs;
+        QTest::newRow("lone CR") << "a\rb\r" << u"a\u240Db\u240D"_qs;
+        QTest::newRow("lone LF") << "a\nb\n\r" << u"a\u240Ab\u240A\u240D"_qs;
+        QTest::newRow("LF CR") << "\n\r\n\r" << u"\u240A\u2029\u240D"_qs;
+        QTest::newRow("no-break space") << u"a\u00A0b"_qs << u"a\u00A0b"_qs;
+        QTest::newRow("tab") << "a\tb"
+                             << "a\tb";
+        QTest::newRow("NUL") << QString(QChar(u'\0')) + "x" << QString(QChar(u'\0')) + "x";
+    }
+
+    void textMapping() {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QPlainTextEdit edit;
+        QtTextArea area(&edit);
+        area.SetText(text.toStdU16String());
+        QCOMPARE(edit.document()->toRawText(), shown);
+        QCOMPARE(Q(area.Text()), text);
+    }
+
+    void lineSeparatorAndTypedBreaksReadAsCrLf() {
+        QPlainTextEdit edit;
+        QTest::keyClicks(&edit, QStringLiteral("a"));
+        QTest::keyClick(&edit, Qt::Key_Return, Qt::ShiftModifier);  // U+2028
+        QTest::keyClicks(&edit, QStringLiteral("b"));
+        QTest::keyClick(&edit, Qt::Key_Return);
+        QTest::keyClicks(&edit, u"c\u00A0"_qs);
+        QCOMPARE(Q(QtTextArea(&edit).Text()), u"a\r\nb\r\nc\u00A0"_qs);
+    }
+
+    void undoAfterConvertRestoresTheText() {
+        const std::u16string typed[] = {u"#Harbour\r\n<100 200 40>\r\n<1024 512 96>",
+                                        std::u16string(test::kHarbourFlags), u"#H\r\n<1 2 3>"};
+        for (const auto& text : typed) {
+            RecordedForm w;
+            w.SetText(text);
+            w.Action("mnuConvert")->trigger();
+            QVERIFY(w.Text() != text);
+            w.form->Text1()->undo();
+            QCOMPARE(Q(w.Text()), Q(text));
+        }
+    }
+
+    void startSizeAndTextAreaFillingTheClientArea() {
+        RecordedForm w;
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        const QScreen* screen = w.form->screen();
+        QPlainTextEdit* text1 = w.form->Text1();
+        QCOMPARE(text1->size(), QSize(qRound(6555 * screen->logicalDotsPerInchX() / 1440),
+                                      qRound(5520 * screen->logicalDotsPerInchY() / 1440)));
+        for (const QSize size : {QSize(700, 500), QSize(300, 200), QSize(1000, 800)}) {
+            w.form->resize(size);
+            QCoreApplication::processEvents();
+            const int menu = w.form->menuBar()->geometry().bottom() + 1;
+            QCOMPARE(text1->geometry(), QRect(0, menu, size.width(), size.height() - menu));
+        }
+        QCOMPARE(text1->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(text1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(text1->font().pointSize(), 9);
+        QVERIFY(QFontInfo(text1->font()).fixedPitch());
+    }
+
+    void about() {
+        RecordedForm w;
+        w.Action("mnuAbout")->trigger();
+        const std::vector<Message> expected{
+            {u"Program by Tovrin.\r\nMany thanks to Greyfallow for his help.", u"About",
+             MessageIcon::kInformation}};
+        QVERIFY(w.messages->shown == expected);
+    }
+
+    void exitClosesTheWindow() {
+        RecordedForm w;
+        w.SetText(u"unsaved");
+        w.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
+        w.Action("mnuExit")->trigger();
+        QVERIFY(!w.form->isVisible());
+        QVERIFY(w.messages->shown.empty());
+    }
+};
+
+}  // namespace flg2scn
+
+QTEST_MAIN(flg2scn::Form1Test)
+#include "form1_test.moc"
