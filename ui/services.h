@@ -34,4 +34,20 @@ class MessageBox {
     virtual void Tell(std::u16string_view text, std::u16string_view title, MessageIcon icon) = 0;
 };
 
+// The file dialog object: it keeps its filter and file name from one use to the
+// next. A filter pairs descriptions and patterns, all joined by '|' ("Flag
+// Files|*.flg|All files|*.*"); the first pair is selected when the dialog opens.
+// The dialog opens with the current file name; afterwards the file name is the
+// chosen file's full path, or empty when nothing was chosen.
+class FileDialog {
+  public:
+    virtual ~FileDialog() = default;
+
+    virtual void SetFilter(std::u16string filter) = 0;
+    virtual void SetFileName(std::u16string name) = 0;
+    virtual std::u16string FileName() const = 0;
+    virtual void ShowOpen() = 0;
+    virtual void ShowSave() = 0;
+};
+
 }  // namespace flg2scn

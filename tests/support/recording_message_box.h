@@ -18,7 +18,7 @@ struct Message {
 
 // Keeps every message instead of showing it.
 class RecordingMessageBox : public MessageBox {
-public:
+  public:
     void Tell(std::u16string_view text, std::u16string_view title, MessageIcon icon) override {
         shown.push_back({std::u16string(text), std::u16string(title), icon});
     }
