@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QFileInfo>
+#include <QStringList>
 
 #include "ui/form1.h"
 
@@ -10,5 +12,9 @@ int main(int argc, char* argv[]) {
 
     flg2scn::Form1 window;
     window.show();
+    // A file handed over by the desktop (opening a .flg file) loads as if dropped.
+    if (const QStringList files = QApplication::arguments().mid(1); files.size() == 1) {
+        window.openFile(QFileInfo(files.first()).absoluteFilePath());
+    }
     return app.exec();
 }

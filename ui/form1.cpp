@@ -150,7 +150,10 @@ void Form1::dropEvent(QDropEvent* event) {
         return;
     }
     event->acceptProposedAction();
-    // The dropped file becomes the dialog's file name, as if it had been chosen there.
+    openFile(file);
+}
+
+void Form1::openFile(const QString& file) {
     CommonDialog1->SetFileName(file.toStdU16String());
     text_area_->BeginCommand();
     LoadFlagFile(file.toStdU16String(), *text_area_, *messages_);

@@ -24,6 +24,10 @@ class Form1 : public QMainWindow {
 
     QPlainTextEdit* Text1() const { return text1_; }
 
+    // Loads a file named outside the dialog (dropped, or given at start) as Load
+    // does; it becomes the dialog's file name.
+    void openFile(const QString& file);
+
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
