@@ -15,10 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "bench/memory_services.h"
 #include "cli/convert_file.h"
 #include "conversion/convert_command.h"
 #include "runtime/line_reading.h"
+#include "tests/support/memory_text_area.h"
+#include "tests/support/recording_message_box.h"
 
 extern char** environ;
 
@@ -50,7 +51,8 @@ const std::string& FlagFile(std::size_t megabytes) {
                 ("flg2scn-bench-" + std::to_string(megabytes) + "MB.flg"))
                    .string();
         const std::string bytes = FlagFileBytes(megabytes * kMegabyte);
-        std::ofstream(path, std::ios::binary).write(bytes.data(), bytes.size());
+        std::ofstream(path, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         // On disk before timing starts: the first save's fsync would flush it.
         ::sync();
     }
@@ -66,11 +68,11 @@ void ConvertCommand(benchmark::State& state) {
     const std::u16string text = DecodeLines(FlagFileBytes(size));
     for (auto _ : state) {
         state.PauseTiming();
-        MemoryTextArea text1(text);
-        KeptMessage message;
+        test::MemoryTextArea text1(text);
+        test::RecordingMessageBox messages;
         state.ResumeTiming();
-        mnuConvert_Click(text1, message);
-        if (!message.text().empty()) {
+        mnuConvert_Click(text1, messages);
+        if (!messages.shown.empty()) {
             state.SkipWithError("the conversion failed");
         }
     }
@@ -106,6 +108,7 @@ BENCHMARK(CliPathInProcess)
 // Runs a program with its output thrown away; false when it fails.
 bool RunProgram(std::vector<std::string> args) {
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (auto& arg : args) {
         argv.push_back(arg.data());
     }

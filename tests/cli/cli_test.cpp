@@ -1,64 +1,24 @@
 // Runs flg2scn-cli as a process, as a user or a script would.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "cli/convert_file.h"
+#include "tests/cli/cli_runner.h"
 #include "tests/support/harbour.h"
 #include "tests/support/temp_dir.h"
 
 namespace flg2scn {
 namespace {
 
+using test::CliRun;
 using test::ReadBytes;
+using test::RunCli;
 using test::TempDir;
 using test::WriteBytes;
-
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-// Runs the program in `dir` with `input` on standard input.
-CliRun RunCli(const TempDir& dir, std::vector<std::string> args, const std::string& input = "") {
-    const std::string in = dir.Path(".stdin"), out = dir.Path(".stdout"), err = dir.Path(".stderr");
-    WriteBytes(in, input);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const auto redirect = [](const std::string& path, int flags, int target) {
-            const int fd = ::open(path.c_str(), flags, 0600);
-            ::dup2(fd, target);
-            ::close(fd);
-        };
-        redirect(in, O_RDONLY, STDIN_FILENO);
-        redirect(out, O_WRONLY | O_CREAT | O_TRUNC, STDOUT_FILENO);
-        redirect(err, O_WRONLY | O_CREAT | O_TRUNC, STDERR_FILENO);
-        if (::chdir(dir.path().c_str()) != 0) {
-            ::_exit(127);
-        }
-        std::vector<char*> argv{const_cast<char*>(FLG2SCN_CLI_PATH)};
-        for (auto& arg : args) {
-            argv.push_back(arg.data());
-        }
-        argv.push_back(nullptr);
-        ::execv(FLG2SCN_CLI_PATH, argv.data());
-        ::_exit(127);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(out), ReadBytes(err)};
-    std::filesystem::remove(in);
-    std::filesystem::remove(out);
-    std::filesystem::remove(err);
-    return run;
-}
 
 std::string Bytes(std::u16string_view ascii) {
     return {ascii.begin(), ascii.end()};

@@ -101,7 +101,7 @@ TEST(ConvertCommand, SuccessReplacesTheTextSilently) {
 }
 
 TEST(ConvertCommand, ATextAreaThatFailsIsToldAsAFailure) {
-    RecordingTextArea text1(std::u16string(test::kHarbourFlags));
+    RecordingTextArea text1{std::u16string(test::kHarbourFlags)};
     text1.fail_reading = true;
     RecordingMessageBox messages;
     mnuConvert_Click(text1, messages);

@@ -1,5 +1,6 @@
 #include "ui/file_commands.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <filesystem>
 
 #include "tests/support/harbour.h"
+#include "tests/support/immutable_file.h"
 #include "tests/support/recording_message_box.h"
 #include "tests/support/scripted_file_dialog.h"
 #include "tests/support/temp_dir.h"
@@ -177,12 +179,19 @@ class FileCommandsTest : public QObject {
                                 << "Is a directory";
         QTest::newRow("device") << "/dev/null"
                                 << "not a regular file";
+        QTest::newRow("FIFO") << "fifo.flg"
+                              << "not a regular file";
+        QTest::newRow("over 64 MiB") << "huge.flg"
+                                     << "the file is larger than 64 MiB";
     }
 
     void loadFailuresKeepTheText() {
         QFETCH(QString, name);
         QFETCH(QString, reason);
         TempDir dir;
+        QCOMPARE(::mkfifo(dir.Path("fifo.flg").c_str(), 0600), 0);
+        WriteBytes(dir.Path("huge.flg"), "");
+        std::filesystem::resize_file(dir.Path("huge.flg"), (std::uintmax_t{64} << 20) + 1);
         const std::string path =
             name.startsWith('/') ? name.toStdString() : dir.Path(name.toStdString());
         ScriptedForm w;
@@ -229,6 +238,40 @@ class FileCommandsTest : public QObject {
             QCOMPARE(w.Text(), Q(failure.text));
         }
         QCOMPARE(ReadBytes(old), std::string("old"));
+        QCOMPARE(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    }
+
+    void aBinaryFileLoadsAndDoesNotConvert() {
+        std::string bytes;
+        for (int i = 0; i < 4096; ++i) {
+            const char byte = static_cast<char>((i * 7919) % 256);
+            bytes += byte == '#' ? '\0' : byte;
+        }
+        TempDir dir;
+        WriteBytes(dir.Path("binary.flg"), bytes);
+        ScriptedForm w;
+        w.Load(dir.Path("binary.flg"));
+        const QString loaded = w.Text();
+        QVERIFY(!loaded.isEmpty());
+        w.Convert();
+        QCOMPARE(w.OnlyMessage(), QStringLiteral("No # header."));
+        QVERIFY(w.Text().startsWith(loaded));
+    }
+
+    void aRefusedRenameKeepsTheOldFile() {
+        TempDir dir;
+        WriteBytes(dir.Path("old.scn"), "old");
+        const test::ImmutableFile locked(dir.Path("old.scn"));
+        if (!locked.ok()) {
+            QSKIP(("the immutable mark cannot be set here: " + locked.error).c_str());
+        }
+        ScriptedForm w;
+        w.SetText(u"new");
+        w.Save(dir.Path("old.scn"));
+        QCOMPARE(w.OnlyMessage(), "Cannot write file " +
+                                      QString::fromStdString(dir.Path("old.scn")) +
+                                      ":\r\nOperation not permitted.");
+        QCOMPARE(ReadBytes(dir.Path("old.scn")), std::string("old"));
         QCOMPARE(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
     }
 

@@ -5,7 +5,7 @@
 
 #include "ui/services.h"
 
-namespace flg2scn {
+namespace flg2scn::test {
 
 // A text area that is only a text.
 class MemoryTextArea : public TextArea {
@@ -20,14 +20,4 @@ class MemoryTextArea : public TextArea {
     std::u16string text_;
 };
 
-// Keeps the text of the last message instead of showing it.
-class KeptMessage : public MessageBox {
-  public:
-    void Tell(std::u16string_view text, std::u16string_view, MessageIcon) override { text_ = text; }
-    const std::u16string& text() const { return text_; }
-
-  private:
-    std::u16string text_;
-};
-
-}  // namespace flg2scn
+}  // namespace flg2scn::test
