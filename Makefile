@@ -1,15 +1,21 @@
 # Setup, build and test in one go on a fresh Debian 12 machine.
 BUILD_DIR ?= build
-# Build: compiler, CMake, Qt 6, GoogleTest, Google Benchmark. Tests and benchmarks:
-# a virtual X display with xdotool for the window's smoke test, GNU time for peak
-# memory, the desktop file and AppStream validators. Packaging: dpkg-shlibdeps
-# (dpkg-dev) and file, which CPack uses to find the programs' libraries.
+FUZZ_SECONDS ?= 300
+
+# Build: compiler, CMake, Qt 6, GoogleTest, Google Benchmark. Tests: a virtual X
+# display with xdotool for the window's smoke test, GNU time for the benchmarks'
+# peak memory, the desktop file and AppStream validators, clang with libFuzzer's
+# runtime for the fuzzers, clang-tidy and clang-format for the lint. Packaging:
+# dpkg-shlibdeps (dpkg-dev) and file, which CPack uses to find libraries.
 DEB_PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev \
-                xvfb xauth xdotool time desktop-file-utils appstream dpkg-dev file
+                xvfb xauth xdotool time desktop-file-utils appstream dpkg-dev file \
+                clang-14 libclang-rt-14-dev clang-tidy clang-format
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+JOBS := $(shell nproc)
 
-.PHONY: all deps configure build run test bench package clean
+.PHONY: all deps configure build run unit test sanitize fuzz-build fuzz-smoke fuzz lint \
+        bench package clean
 
 all: build
 
@@ -26,7 +32,7 @@ deps:
 	fi
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --preset default -B $(BUILD_DIR)
 
 build: configure
 	cmake --build $(BUILD_DIR)
@@ -34,8 +40,36 @@ build: configure
 run: build
 	$(BUILD_DIR)/app/flg2scn
 
-test: build
+# The tests of the ordinary build only.
+unit: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
+
+# Everything: the tests, the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, a short run of every fuzzer, and the lint.
+test: unit sanitize fuzz-smoke lint
+
+sanitize: deps
+	cmake --preset sanitize
+	cmake --build build-sanitize
+	ctest --test-dir build-sanitize --output-on-failure -E packaging
+
+fuzz-build: deps
+	cmake --preset fuzz
+	cmake --build build-fuzz
+
+fuzz-smoke: fuzz-build
+	cmake -S . -B build-fuzz -DFLG2SCN_FUZZ_SECONDS=20 >/dev/null
+	ctest --test-dir build-fuzz --output-on-failure
+
+# Longer fuzzing: FUZZ_SECONDS for each target.
+fuzz: fuzz-build
+	cmake -S . -B build-fuzz -DFLG2SCN_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null
+	ctest --test-dir build-fuzz --output-on-failure -V | grep -E 'Test #|stat::number_of_executed_units|Passed|Failed'
+
+lint: build
+	run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) \
+	  '$(CURDIR)/(runtime|conversion|ui|cli|app|tests|bench)/.*\.cpp$$'
+	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
 
 # Builds build/flg2scn_VERSION_ARCH.deb.
 package: build
@@ -45,4 +79,4 @@ bench: build
 	$(BUILD_DIR)/bench/flg2scn-bench
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz

@@ -57,7 +57,11 @@ std::string FollowLinks(const std::string& path) {
             Fail(path, errno);
         }
         const std::string link(target, static_cast<std::size_t>(length));
-        name = link.starts_with('/') ? link : Folder(name) + "/" + link;
+        if (link.starts_with('/')) {
+            name = link;
+        } else {
+            name = Folder(name).append("/").append(link);
+        }
     }
     Fail(path, ELOOP);
 }

@@ -1,0 +1,62 @@
+// The Convert command on any text: it either tells exactly one of its four
+// messages and leaves the text (with at most CR LF appended), or replaces the
+// text with 31 CR LF lines whose first names the header.
+
+#include <cstdlib>
+#include <string>
+
+#include "conversion/convert_command.h"
+#include "conversion/read_flag_text.h"
+#include "fuzz/fuzz_input.h"
+#include "tests/support/memory_text_area.h"
+#include "tests/support/recording_message_box.h"
+
+using flg2scn::MessageIcon;
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+bool IsOneOfTheMessages(const flg2scn::test::Message& m) {
+    return (m.text == u"Nothing to convert!" && m.title == u"Error" &&
+            m.icon == MessageIcon::kError) ||
+           (m.text == u"No # header." && m.title == u"Error" && m.icon == MessageIcon::kWarning) ||
+           (m.text == u"Incorrect number of flag locations." && m.title == u"Error" &&
+            m.icon == MessageIcon::kWarning) ||
+           (m.text == u"An error occurred while proccessing the flag data." &&
+            m.title == u"Error!" && m.icon == MessageIcon::kError);
+}
+
+std::size_t CountLineBreaks(std::u16string_view text) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(u"\r\n"); at != std::u16string_view::npos;
+         at = text.find(u"\r\n", at + 2)) {
+        ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::u16string text = flg2scn::fuzz::TextFromBytes(data, size);
+    flg2scn::test::MemoryTextArea text1(text);
+    flg2scn::test::RecordingMessageBox messages;
+    flg2scn::mnuConvert_Click(text1, messages);
+
+    const std::u16string after(text1.Text());
+    const std::u16string with_break = text.ends_with(u"\r\n") ? text : text + u"\r\n";
+    if (!messages.shown.empty()) {
+        Require(messages.shown.size() == 1 && IsOneOfTheMessages(messages.shown[0]));
+        Require(after == (text.empty() ? text : with_break));
+        return 0;
+    }
+    Require(CountLineBreaks(after) == 31 && after.ends_with(u"\r\n"));
+    const std::u16string header = flg2scn::ReadFlagText(with_break).header;
+    Require(after.starts_with(u"SCENARIO \"" + header + u" (CTB)\"\r\n"));
+    return 0;
+}

@@ -1,0 +1,49 @@
+// Reading a file's bytes: the whole-file reading and the piece-by-piece line
+// splitter agree however the bytes are cut, and the code page gives every byte
+// back.
+
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "runtime/code_page.h"
+#include "runtime/line_reading.h"
+#include "runtime/line_splitter.h"
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    const std::size_t piece_size = 1 + data[0] % 16;
+    const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+
+    std::u16string split;
+    std::u16string decoded;
+    flg2scn::LineSplitter splitter([&](std::string_view line) {
+        for (const char byte : line) {
+            split += flg2scn::DecodeByte(static_cast<unsigned char>(byte));
+        }
+        split += u"\r\n";
+    });
+    for (std::size_t at = 0; at < bytes.size(); at += piece_size) {
+        splitter.Feed(bytes.substr(at, piece_size));
+    }
+    splitter.Finish();
+    Require(split == flg2scn::DecodeLines(bytes));
+
+    for (const char byte : bytes) {
+        decoded += flg2scn::DecodeByte(static_cast<unsigned char>(byte));
+    }
+    Require(flg2scn::EncodeText(decoded) == bytes);
+    return 0;
+}
