@@ -104,7 +104,7 @@ TEST(CliFaults, AKilledSaveLeavesTheOldOrTheNewFile) {
     TempDir dir;
     // A long header makes a long scenario, and so a save that takes a while.
     WriteBytes(dir.Path("long.flg"),
-               "#" + std::string(10'000'000, 'h') + "\r\n<1 2 3>\r\n<4 5 6>\r\n");
+               "#" + std::string(8'000'000, 'h') + "\r\n<1 2 3>\r\n<4 5 6>\r\n");
     ASSERT_EQ(RunCli(dir, {"-o", "new.scn", "long.flg"}).status, 0);
     const std::string new_contents = ReadBytes(dir.Path("new.scn"));
 
