@@ -46,7 +46,7 @@ unit: build
 
 # Everything: the tests, the same tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a short run of every fuzzer, and the lint.
-test: unit sanitize fuzz-smoke lint
+test: lint fuzz-smoke sanitize unit
 
 sanitize: deps
 	cmake --preset sanitize

@@ -32,6 +32,49 @@ void Line(std::u16string& text, std::initializer_list<std::u16string_view> piece
     text += u"\r\n";
 }
 
+// A package that a team must carry home, with the models that show it.
+struct Package {
+    std::u16string_view name;
+    std::u16string_view model;
+    std::u16string_view picture;
+    std::u16string_view view_weapon;
+};
+
+constexpr Package kBlackPackage{u"Black Package", u"models/items/bcase/g_bc1.md2", u"i_bc1",
+                                u"w_bc1.md2"};
+constexpr Package kSilverPackage{u"Silver Package", u"models/items/bcase/g_bc2.md2", u"i_bc2",
+                                 u"w_bc2.md2"};
+
+void TargetObject(std::u16string& text, const Package& package) {
+    Line(text, {u"  TARGET_OBJECT ", Q, package.name, Q, u" MODEL ", Q, package.model, Q, u" PIC ",
+                Q, package.picture, Q, u" VWEP ", Q, package.view_weapon, Q});
+}
+
+// A team respawns away from the other team's base, and retrieves the package
+// there to its own base while it guards its own package.
+struct Team {
+    std::u16string_view name;
+    std::u16string_view skin;
+    std::u16string_view other_base;
+    std::u16string_view own_base;
+    const Package& retrieves;
+    const Package& guards;
+};
+
+void TeamBlock(std::u16string& text, const Team& team) {
+    Line(text, {u"TEAM ", Q, team.name, Q});
+    Line(text, {u"{"});
+    Line(text, {u"  SKIN ", Q, team.skin, Q});
+    Line(text, {u"  WEAPONS ", Q, u"all", Q});
+    Line(text, {u"  RESPAWN TIME 15 AWAY_FROM ", Q, team.other_base, Q, u" 4"});
+    Line(text, {u"  GOALS"});
+    Line(text, {u"  {"});
+    Line(text, {u"  RETRIEVE ", Q, team.retrieves.name, Q, u" FROM ", Q, team.other_base, Q,
+                u" TO ", Q, team.own_base, Q, u" WITH ", Q, team.guards.name, Q, u" TOUCH_RETURN"});
+    Line(text, {u"  }"});
+    Line(text, {u"}"});
+}
+
 }  // namespace
 
 std::u16string BuildScenarioText(const FlagSet& flags) {
@@ -54,35 +97,13 @@ std::u16string BuildScenarioText(const FlagSet& flags) {
     Line(text,
          {u"  TARGET_AREA ", Q, u"Red Base", Q, u" ( ", red.X, u" ", red.Y, u" ", red.Z, u" ) ( ",
           red_corner.x, red_corner.y, red_corner.z, u" ) MODEL ", Q, kAreaModel, Q});
-    Line(text, {u"  TARGET_OBJECT ", Q, u"Black Package", Q, u" MODEL ", Q,
-                u"models/items/bcase/g_bc1.md2", Q, u" PIC ", Q, u"i_bc1", Q, u" VWEP ", Q,
-                u"w_bc1.md2", Q});
-    Line(text, {u"  TARGET_OBJECT ", Q, u"Silver Package", Q, u" MODEL ", Q,
-                u"models/items/bcase/g_bc2.md2", Q, u" PIC ", Q, u"i_bc2", Q, u" VWEP ", Q,
-                u"w_bc2.md2", Q});
+    TargetObject(text, kBlackPackage);
+    TargetObject(text, kSilverPackage);
     Line(text, {u"}"});
-    Line(text, {u"TEAM ", Q, u"Team Red", Q});
-    Line(text, {u"{"});
-    Line(text, {u"  SKIN ", Q, u"male/chow", Q});
-    Line(text, {u"  WEAPONS ", Q, u"all", Q});
-    Line(text, {u"  RESPAWN TIME 15 AWAY_FROM ", Q, u"Blue Base", Q, u" 4"});
-    Line(text, {u"  GOALS"});
-    Line(text, {u"  {"});
-    Line(text, {u"  RETRIEVE ", Q, u"Black Package", Q, u" FROM ", Q, u"Blue Base", Q, u" TO ", Q,
-                u"Red Base", Q, u" WITH ", Q, u"Silver Package", Q, u" TOUCH_RETURN"});
-    Line(text, {u"  }"});
-    Line(text, {u"}"});
-    Line(text, {u"TEAM ", Q, u"Team Blue", Q});
-    Line(text, {u"{"});
-    Line(text, {u"  SKIN ", Q, u"male/bluebeard", Q});
-    Line(text, {u"  WEAPONS ", Q, u"all", Q});
-    Line(text, {u"  RESPAWN TIME 15 AWAY_FROM ", Q, u"Red Base", Q, u" 4"});
-    Line(text, {u"  GOALS"});
-    Line(text, {u"  {"});
-    Line(text, {u"  RETRIEVE ", Q, u"Silver Package", Q, u" FROM ", Q, u"Red Base", Q, u" TO ", Q,
-                u"Blue Base", Q, u" WITH ", Q, u"Black Package", Q, u" TOUCH_RETURN"});
-    Line(text, {u"  }"});
-    Line(text, {u"}"});
+    TeamBlock(text, {u"Team Red", u"male/chow", u"Blue Base", u"Red Base", kBlackPackage,
+                     kSilverPackage});
+    TeamBlock(text, {u"Team Blue", u"male/bluebeard", u"Red Base", u"Blue Base", kSilverPackage,
+                     kBlackPackage});
     Line(text, {u"}"});
     return text;
 }

@@ -9,13 +9,13 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QTimer>
 #include <QUrl>
 #include <QtTest>
 #include <filesystem>
 
 #include "tests/support/harbour.h"
 #include "tests/support/immutable_file.h"
+#include "tests/support/modal_watcher.h"
 #include "tests/support/recording_message_box.h"
 #include "tests/support/scripted_file_dialog.h"
 #include "tests/support/temp_dir.h"
@@ -313,30 +313,18 @@ class FileCommandsTest : public QObject {
         TempDir dir;
         const QString typed = QString::fromStdString(dir.Path("typed.scn"));
         QString filter;
-        int tries = 0;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                if (++tries > 250) {  // never hang: give up after five seconds
-                    poll.stop();
-                }
-                return;
-            }
+        const test::ModalWatcher<QFileDialog> watcher([&](QFileDialog* dialog) {
             filter = dialog->selectedNameFilter();
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            if (name == nullptr) {
-                dialog->reject();
-                return;
+            if (name != nullptr) {
+                name->setText(typed);
+                QTest::keyClick(name, Qt::Key_Return);  // as the user accepts it
             }
-            name->setText(typed);
-            QTest::keyClick(name, Qt::Key_Return);  // as the user accepts it
         });
-        poll.start(20);
         QtFileDialog dialog(nullptr);
         dialog.SetFilter(u"Scenario File|*.scn");
         dialog.ShowSave();
-        poll.stop();
+        QVERIFY(watcher.handled());
         QCOMPARE(Q(dialog.FileName()), typed);
         QCOMPARE(filter, QStringLiteral("Scenario File (*.scn)"));
     }

@@ -8,10 +8,10 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QTimer>
 #include <QtTest>
 
 #include "tests/support/harbour.h"
+#include "tests/support/modal_watcher.h"
 #include "tests/support/recording_message_box.h"
 #include "ui/qt_message_box.h"
 #include "ui/qt_text_area.h"
@@ -131,26 +131,16 @@ class Form1Test : public QObject {
         QString text, title;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         int buttons = 0;
-        int tries = 0;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) {
-                if (++tries > 100) {  // never hang: give up after two seconds
-                    poll.stop();
-                }
-                return;
-            }
+        const test::ModalWatcher<QMessageBox> watcher([&](QMessageBox* box) {
             text = box->text();
             title = box->windowTitle();
             icon = box->icon();
             buttons = static_cast<int>(box->buttons().size());
             box->button(QMessageBox::Ok)->click();
         });
-        poll.start(20);
         QtMessageBox(nullptr).Tell(u"Program by Tovrin.\r\nMany thanks to Greyfallow for his help.",
                                    u"About", MessageIcon::kInformation);
-        poll.stop();
+        QVERIFY(watcher.handled());
         QCOMPARE(text,
                  QStringLiteral("Program by Tovrin.\nMany thanks to Greyfallow for his help."));
         QCOMPARE(title, QStringLiteral("About"));
