@@ -16,61 +16,18 @@
 #include "tests/support/harbour.h"
 #include "tests/support/immutable_file.h"
 #include "tests/support/modal_watcher.h"
-#include "tests/support/recording_message_box.h"
-#include "tests/support/scripted_file_dialog.h"
+#include "tests/support/scripted_form.h"
 #include "tests/support/temp_dir.h"
-#include "ui/form1.h"
 #include "ui/qt_file_dialog.h"
-#include "ui/qt_text_area.h"
 
 namespace flg2scn {
 
 using test::ReadBytes;
-using test::RecordingMessageBox;
-using test::ScriptedFileDialog;
 using test::TempDir;
 using test::WriteBytes;
 
-namespace {
-
-std::u16string U(const std::string& path) {
-    return QString::fromStdString(path).toStdU16String();
-}
-QString Q(std::u16string_view text) {
-    return QString::fromStdU16String(std::u16string(text));
-}
-
-// A window with recorded message boxes and a scripted file dialog.
-struct ScriptedForm {
-    ScriptedForm() {
-        auto box = std::make_unique<RecordingMessageBox>();
-        auto scripted = std::make_unique<ScriptedFileDialog>();
-        messages = box.get();
-        dialog = scripted.get();
-        form = std::make_unique<Form1>(std::move(box), std::move(scripted));
-    }
-    void Choose(const char* action, const std::string& answer) const {
-        dialog->answers.push_back(U(answer));
-        form->findChild<QAction*>(action)->trigger();
-    }
-    void Load(const std::string& path) const { Choose("mnuLoadFLG", path); }
-    void Save(const std::string& path) const { Choose("mnuSaveSCN", path); }
-    void Convert() const { form->findChild<QAction*>("mnuConvert")->trigger(); }
-    QString Text() const { return Q(QtTextArea(form->Text1()).Text()); }
-    void SetText(std::u16string_view text) const {
-        QtTextArea(form->Text1()).SetText(std::u16string(text));
-    }
-    // The one message shown so far, or "" when none or several were.
-    QString OnlyMessage() const {
-        return messages->shown.size() == 1 ? Q(messages->shown[0].text) : QString();
-    }
-
-    std::unique_ptr<Form1> form;
-    RecordingMessageBox* messages = nullptr;
-    ScriptedFileDialog* dialog = nullptr;
-};
-
-}  // namespace
+using test::Q;
+using test::ScriptedForm;
 
 class FileCommandsTest : public QObject {
     Q_OBJECT
@@ -300,12 +257,6 @@ class FileCommandsTest : public QObject {
         QApplication::sendEvent(viewport, &text_drop);
         QVERIFY(w.Text().contains(QStringLiteral("typed")));
         QVERIFY(w.Text().contains(QStringLiteral("#Dropped")));
-    }
-
-    void filtersInQtsForm() {
-        QCOMPARE(Q(QtFilters(u"Flag Files|*.flg|All files|*.*")),
-                 QStringLiteral("Flag Files (*.flg);;All files (*.*)"));
-        QCOMPARE(Q(QtFilters(u"Scenario File|*.scn")), QStringLiteral("Scenario File (*.scn)"));
     }
 
     void theRealDialogTakesATypedName() {

@@ -12,7 +12,7 @@
 
 #include "tests/support/harbour.h"
 #include "tests/support/modal_watcher.h"
-#include "tests/support/recording_message_box.h"
+#include "tests/support/scripted_form.h"
 #include "ui/qt_message_box.h"
 #include "ui/qt_text_area.h"
 
@@ -21,39 +21,16 @@ Q_DECLARE_METATYPE(flg2scn::MessageIcon)
 namespace flg2scn {
 
 using test::Message;
-using test::RecordingMessageBox;
 
-namespace {
-
-QString Q(std::u16string_view text) {
-    return QString::fromStdU16String(std::u16string(text));
-}
-
-// A window whose message boxes are recorded; `messages` stays valid with it.
-struct RecordedForm {
-    RecordedForm() {
-        auto box = std::make_unique<RecordingMessageBox>();
-        messages = box.get();
-        form = std::make_unique<Form1>(std::move(box));
-    }
-    QAction* Action(const char* name) const { return form->findChild<QAction*>(name); }
-    std::u16string Text() const { return std::u16string(QtTextArea(form->Text1()).Text()); }
-    void SetText(std::u16string_view text) const {
-        QtTextArea(form->Text1()).SetText(std::u16string(text));
-    }
-
-    std::unique_ptr<Form1> form;
-    RecordingMessageBox* messages = nullptr;
-};
-
-}  // namespace
+using test::Q;
+using test::ScriptedForm;
 
 class Form1Test : public QObject {
     Q_OBJECT
 
   private slots:
     void menusInOrderWithCaptionsAndKeys() {
-        RecordedForm w;
+        ScriptedForm w;
         const QList<QAction*> top = w.form->menuBar()->actions();
         QCOMPARE(top.size(), 3);
         QCOMPARE(top[0]->text(), QStringLiteral("&File"));
@@ -82,7 +59,7 @@ class Form1Test : public QObject {
     }
 
     void convertsTypedFlagText() {
-        RecordedForm w;
+        ScriptedForm w;
         QPlainTextEdit* text1 = w.form->Text1();
         QVERIFY(text1->toPlainText().isEmpty());
         QTest::keyClicks(text1, QStringLiteral("#Harbour"));
@@ -90,9 +67,9 @@ class Form1Test : public QObject {
         QTest::keyClicks(text1, QStringLiteral("<100 200 40>"));
         QTest::keyClick(text1, Qt::Key_Return);
         QTest::keyClicks(text1, QStringLiteral("<1024 512 96>"));
-        w.Action("mnuConvert")->trigger();
+        w.Convert();
         QVERIFY(w.messages->shown.empty());
-        QCOMPARE(w.Text(), test::kHarbourScenario);
+        QCOMPARE(w.Text(), Q(test::kHarbourScenario));
     }
 
     void convertMessages_data() {
@@ -119,9 +96,9 @@ class Form1Test : public QObject {
         QFETCH(QString, message);
         QFETCH(QString, title);
         QFETCH(MessageIcon, icon);
-        RecordedForm w;
+        ScriptedForm w;
         w.SetText(text.toStdU16String());
-        w.Action("mnuConvert")->trigger();
+        w.Convert();
         const std::vector<Message> expected{
             {message.toStdU16String(), title.toStdU16String(), icon}};
         QVERIFY(w.messages->shown == expected);
@@ -185,17 +162,17 @@ class Form1Test : public QObject {
         const std::u16string typed[] = {u"#Harbour\r\n<100 200 40>\r\n<1024 512 96>",
                                         std::u16string(test::kHarbourFlags), u"#H\r\n<1 2 3>"};
         for (const auto& text : typed) {
-            RecordedForm w;
+            ScriptedForm w;
             w.SetText(text);
-            w.Action("mnuConvert")->trigger();
-            QVERIFY(w.Text() != text);
+            w.Convert();
+            QVERIFY(w.Text() != Q(text));
             w.form->Text1()->undo();
-            QCOMPARE(Q(w.Text()), Q(text));
+            QCOMPARE(w.Text(), Q(text));
         }
     }
 
     void startSizeAndTextAreaFillingTheClientArea() {
-        RecordedForm w;
+        ScriptedForm w;
         w.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
         const QScreen* screen = w.form->screen();
@@ -216,7 +193,7 @@ class Form1Test : public QObject {
     }
 
     void about() {
-        RecordedForm w;
+        ScriptedForm w;
         w.Action("mnuAbout")->trigger();
         const std::vector<Message> expected{
             {u"Program by Tovrin.\r\nMany thanks to Greyfallow for his help.", u"About",
@@ -225,7 +202,7 @@ class Form1Test : public QObject {
     }
 
     void exitClosesTheWindow() {
-        RecordedForm w;
+        ScriptedForm w;
         w.SetText(u"unsaved");
         w.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QAction>
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "tests/support/recording_message_box.h"
+#include "tests/support/scripted_file_dialog.h"
+#include "ui/form1.h"
+#include "ui/qt_text_area.h"
+
+namespace flg2scn::test {
+
+inline QString Q(std::u16string_view text) {
+    return QString::fromStdU16String(std::u16string(text));
+}
+
+// A window whose message boxes are recorded and whose file dialog answers from
+// a script; `messages` and `dialog` live as long as the window.
+struct ScriptedForm {
+    ScriptedForm() {
+        auto box = std::make_unique<RecordingMessageBox>();
+        auto scripted = std::make_unique<ScriptedFileDialog>();
+        messages = box.get();
+        dialog = scripted.get();
+        form = std::make_unique<Form1>(std::move(box), std::move(scripted));
+    }
+
+    QAction* Action(const char* name) const { return form->findChild<QAction*>(name); }
+    void Convert() const { Action("mnuConvert")->trigger(); }
+    // Chooses Load or Save, with `path` as the dialog's answer ("" cancels).
+    void Load(const std::string& path) const { Choose("mnuLoadFLG", path); }
+    void Save(const std::string& path) const { Choose("mnuSaveSCN", path); }
+
+    QString Text() const { return Q(QtTextArea(form->Text1()).Text()); }
+    void SetText(std::u16string_view text) const {
+        QtTextArea(form->Text1()).SetText(std::u16string(text));
+    }
+    // The one message shown so far, or "" when none or several were.
+    QString OnlyMessage() const {
+        return messages->shown.size() == 1 ? Q(messages->shown[0].text) : QString();
+    }
+
+    std::unique_ptr<Form1> form;
+    RecordingMessageBox* messages = nullptr;
+    ScriptedFileDialog* dialog = nullptr;
+
+  private:
+    void Choose(const char* action, const std::string& answer) const {
+        dialog->answers.push_back(QString::fromStdString(answer).toStdU16String());
+        Action(action)->trigger();
+    }
+};
+
+}  // namespace flg2scn::test
