@@ -64,7 +64,8 @@ fuzz-smoke: fuzz-build
 # Longer fuzzing: FUZZ_SECONDS for each target.
 fuzz: fuzz-build
 	cmake -S . -B build-fuzz -DFLG2SCN_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null
-	ctest --test-dir build-fuzz --output-on-failure -V | grep -E 'Test #|stat::number_of_executed_units|Passed|Failed'
+	ctest --test-dir build-fuzz --output-on-failure -V > build-fuzz/fuzz.log 2>&1; status=$$?; \
+	grep -E 'Test #|stat::number_of_executed_units' build-fuzz/fuzz.log; exit $$status
 
 lint: build
 	run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) \

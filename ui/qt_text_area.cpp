@@ -56,10 +56,22 @@ std::u16string FromWidgetText(std::u16string_view raw) {
     return text;
 }
 
+QtTextArea::QtTextArea(QPlainTextEdit* edit)
+    : edit_(edit),
+      watch_(QObject::connect(edit->document(), &QTextDocument::contentsChanged,
+                              [this] { stale_ = true; })) {}
+
+QtTextArea::~QtTextArea() {
+    QObject::disconnect(watch_);
+}
+
 std::u16string_view QtTextArea::Text() {
-    // The raw text keeps what toPlainText() would change (a no-break space, for
-    // one) and gives block breaks as U+2029.
-    text_ = FromWidgetText(edit_->document()->toRawText().toStdU16String());
+    if (stale_) {
+        // The raw text keeps what toPlainText() would change (a no-break space,
+        // for one) and gives block breaks as U+2029.
+        text_ = FromWidgetText(edit_->document()->toRawText().toStdU16String());
+        stale_ = false;
+    }
     return text_;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaObject>
 #include <string>
 
 #include "ui/services.h"
@@ -17,7 +18,10 @@ namespace flg2scn {
 // one command form a single undo step.
 class QtTextArea : public TextArea {
   public:
-    explicit QtTextArea(QPlainTextEdit* edit) : edit_(edit) {}
+    explicit QtTextArea(QPlainTextEdit* edit);
+    ~QtTextArea() override;
+    QtTextArea(const QtTextArea&) = delete;
+    QtTextArea& operator=(const QtTextArea&) = delete;
 
     // The changes from here on, up to the next call, are undone together.
     void BeginCommand() { joined_ = false; }
@@ -31,7 +35,11 @@ class QtTextArea : public TextArea {
     void Edit(std::u16string_view text, bool whole);
 
     QPlainTextEdit* edit_;
-    std::u16string text_;  // what Text() last read
+    // The text as last read; read again only after the document changed, since a
+    // command asks for it several times and the document may be large.
+    std::u16string text_;
+    bool stale_ = true;
+    QMetaObject::Connection watch_;
     bool joined_ = false;
 };
 

@@ -72,6 +72,21 @@ class Form1Test : public QObject {
         QCOMPARE(w.Text(), Q(test::kHarbourScenario));
     }
 
+    void convertSeesEditsMadeAfterAFailure() {
+        ScriptedForm w;
+        QPlainTextEdit* text1 = w.form->Text1();
+        QTest::keyClicks(text1, QStringLiteral("#Harbour"));
+        QTest::keyClick(text1, Qt::Key_Return);
+        QTest::keyClicks(text1, QStringLiteral("<100 200 40>"));
+        w.Convert();
+        QCOMPARE(w.OnlyMessage(), QStringLiteral("Incorrect number of flag locations."));
+        text1->moveCursor(QTextCursor::End);
+        QTest::keyClicks(text1, QStringLiteral("<1024 512 96>"));
+        w.Convert();
+        QCOMPARE(w.messages->shown.size(), std::size_t{1});
+        QCOMPARE(w.Text(), Q(test::kHarbourScenario));
+    }
+
     void convertMessages_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
