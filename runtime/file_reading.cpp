@@ -46,7 +46,7 @@ FileDescriptor::~FileDescriptor() {
     }
 }
 
-FileDescriptor OpenRegularFile(const std::string& path, std::size_t max_bytes) {
+FileDescriptor OpenRegularFile(const std::string& path, std::size_t max_bytes, std::size_t* size) {
     // Non-blocking, so that opening a FIFO does not wait for a writer.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0) {
@@ -65,18 +65,18 @@ FileDescriptor OpenRegularFile(const std::string& path, std::size_t max_bytes) {
     if (static_cast<std::size_t>(status.st_size) > max_bytes) {
         Fail(path, TooLarge(max_bytes));
     }
+    if (size != nullptr) {
+        *size = static_cast<std::size_t>(status.st_size);
+    }
     return file;
 }
 
 std::string ReadFileBytes(const std::string& path, std::size_t max_bytes) {
-    const FileDescriptor file = OpenRegularFile(path, max_bytes);
-    struct stat status {};
-    if (::fstat(file.get(), &status) != 0) {
-        Fail(path, SystemReason(errno));
-    }
+    std::size_t size = 0;
+    const FileDescriptor file = OpenRegularFile(path, max_bytes, &size);
     // Read straight into a buffer of the file's size, one byte more to see its end;
     // a file that grows meanwhile takes the slow way.
-    std::string bytes(static_cast<std::size_t>(status.st_size) + 1, '\0');
+    std::string bytes(size + 1, '\0');
     std::size_t used = 0;
     while (used < bytes.size()) {
         const std::size_t got =

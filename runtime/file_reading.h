@@ -26,9 +26,11 @@ class FileDescriptor {
     int fd_;
 };
 
-// Opens a regular file for reading. Anything else (a folder, a device, a FIFO)
-// and a file of more than `max_bytes` are refused with a FileError.
-FileDescriptor OpenRegularFile(const std::string& path, std::size_t max_bytes);
+// Opens a regular file for reading and gives its size in `size` when asked.
+// Anything else (a folder, a device, a FIFO) and a file of more than `max_bytes`
+// are refused with a FileError.
+FileDescriptor OpenRegularFile(const std::string& path, std::size_t max_bytes,
+                               std::size_t* size = nullptr);
 
 // All bytes of a regular file, opened as OpenRegularFile does.
 std::string ReadFileBytes(const std::string& path, std::size_t max_bytes);
