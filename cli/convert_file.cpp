@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <variant>
 
 #include "conversion/convert_flag_set.h"
@@ -26,16 +25,12 @@ namespace {
 std::variant<std::u16string, Problem> ConvertStream(int fd, const std::string& name) {
     FlagTextReader reader;
     bool failed = false;
-    std::u16string line_text;
     LineSplitter splitter([&](std::string_view line) {
         if (failed || line.empty() || (line.front() != '#' && line.front() != '<')) {
             return;
         }
-        line_text.resize(line.size());
-        std::transform(line.begin(), line.end(), line_text.begin(),
-                       [](char byte) { return DecodeByte(static_cast<unsigned char>(byte)); });
         try {
-            reader.ReadLine(line_text);
+            reader.ReadLine(DecodeText(line));
         } catch (const RuntimeFailure&) {
             // Told once the whole file is read: a read error comes first, as it would in Load.
             failed = true;

@@ -19,10 +19,7 @@ inline std::u16string TextFromBytes(const std::uint8_t* data, std::size_t size) 
         }
         return text;
     }
-    for (std::size_t i = 0; i < size; ++i) {
-        text += DecodeByte(data[i]);
-    }
-    return text;
+    return DecodeText({reinterpret_cast<const char*>(data), size});
 }
 
 }  // namespace flg2scn::fuzz

@@ -28,11 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
     std::u16string split;
-    std::u16string decoded;
     flg2scn::LineSplitter splitter([&](std::string_view line) {
-        for (const char byte : line) {
-            split += flg2scn::DecodeByte(static_cast<unsigned char>(byte));
-        }
+        split += flg2scn::DecodeText(line);
         split += u"\r\n";
     });
     for (std::size_t at = 0; at < bytes.size(); at += piece_size) {
@@ -41,9 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     splitter.Finish();
     Require(split == flg2scn::DecodeLines(bytes));
 
-    for (const char byte : bytes) {
-        decoded += flg2scn::DecodeByte(static_cast<unsigned char>(byte));
-    }
-    Require(flg2scn::EncodeText(decoded) == bytes);
+    Require(flg2scn::EncodeText(flg2scn::DecodeText(bytes)) == bytes);
     return 0;
 }

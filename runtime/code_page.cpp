@@ -44,6 +44,14 @@ char16_t DecodeByte(unsigned char byte) {
     return byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
 }
 
+std::u16string DecodeText(std::string_view bytes) {
+    std::u16string text(bytes.size(), u'\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        text[i] = DecodeByte(static_cast<unsigned char>(bytes[i]));
+    }
+    return text;
+}
+
 UnencodableCharacter::UnencodableCharacter(char16_t character, std::size_t line, std::size_t column)
     : std::runtime_error(Describe(character, line, column)),
       character(character),

@@ -13,6 +13,9 @@ namespace flg2scn {
 
 char16_t DecodeByte(unsigned char byte);
 
+// The text of bytes in the code page, one character a byte (no line rules).
+std::u16string DecodeText(std::string_view bytes);
+
 // A character that the code page cannot hold, at a 1-based line (lines end at
 // CR LF) and column (in UTF-16 code units).
 class UnencodableCharacter : public std::runtime_error {

@@ -56,9 +56,7 @@ TEST(LineSplitter, AgreesWithDecodeLinesForEveryPieceSize) {
         for (std::size_t piece_size = 1; piece_size <= bytes.size() + 1; ++piece_size) {
             std::u16string text;
             LineSplitter splitter([&](std::string_view line) {
-                for (const char byte : line) {
-                    text += DecodeByte(static_cast<unsigned char>(byte));
-                }
+                text += DecodeText(line);
                 text += u"\r\n";
             });
             for (std::size_t at = 0; at < bytes.size(); at += piece_size) {
