@@ -69,7 +69,7 @@ fuzz: fuzz-build
 
 lint: build
 	run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) \
-	  '$(CURDIR)/(runtime|conversion|ui|cli|app|tests|bench)/.*\.cpp$$'
+	  '$(CURDIR)/(runtime|conversion|commands|ui|cli|app|tests|bench)/.*\.cpp$$'
 	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
 
 # Builds build/flg2scn_VERSION_ARCH.deb.

@@ -2,7 +2,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("flg2scn"));
     QApplication::setApplicationVersion(QStringLiteral(FLG2SCN_VERSION));
 
-    flg2scn::Form1 window;
+    flg2scn::MainWindow window;
     window.show();
     // A file handed over by the desktop (opening a .flg file) loads as if dropped.
     if (const QStringList files = QApplication::arguments().mid(1); files.size() == 1) {

@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "cli/convert_file.h"
-#include "conversion/convert_command.h"
+#include "commands/convert_command.h"
 #include "runtime/line_reading.h"
-#include "tests/support/memory_text_area.h"
-#include "tests/support/recording_message_box.h"
+#include "support/memory_text_area.h"
+#include "support/recording_message_box.h"
 
 extern char** environ;
 
@@ -71,7 +71,7 @@ void ConvertCommand(benchmark::State& state) {
         test::MemoryTextArea text1(text);
         test::RecordingMessageBox messages;
         state.ResumeTiming();
-        mnuConvert_Click(text1, messages);
+        ConvertCommand(text1, messages);
         if (!messages.shown.empty()) {
             state.SkipWithError("the conversion failed");
         }

@@ -4,51 +4,24 @@
 
 #include <variant>
 
-#include "conversion/convert_flag_set.h"
-#include "conversion/flag_text_reader.h"
-#include "runtime/code_page.h"
-#include "runtime/failure.h"
+#include "conversion/flag_stream_converter.h"
 #include "runtime/file_error.h"
 #include "runtime/file_reading.h"
 #include "runtime/file_writing.h"
-#include "runtime/line_splitter.h"
 #include "runtime/text_file.h"
 
 namespace flg2scn {
 
 namespace {
 
-// Converts a flag file as Load and then Convert would, without holding the whole
-// text: Load's lines are exactly the lines that Convert reads, and a file is empty
-// exactly when the loaded text is. Only lines beginning with '#' or '<' are
-// decoded, since no other byte decodes to either character.
-std::variant<std::u16string, Problem> ConvertStream(int fd, const std::string& name) {
-    FlagTextReader reader;
-    bool failed = false;
-    LineSplitter splitter([&](std::string_view line) {
-        if (failed || line.empty() || (line.front() != '#' && line.front() != '<')) {
-            return;
-        }
-        try {
-            reader.ReadLine(DecodeText(line));
-        } catch (const RuntimeFailure&) {
-            // Told once the whole file is read: a read error comes first, as it would in Load.
-            failed = true;
-        }
-    });
-    const std::size_t size = ReadPieces(fd, name, kMaxBatchFileBytes,
-                                        [&](std::string_view piece) { splitter.Feed(piece); });
-    splitter.Finish();
-    if (size == 0) {
-        return Problem::kNothingToConvert;
-    }
-    if (failed) {
-        return Problem::kFailure;
-    }
-    return ConvertFlagSet(reader.flags());
+Conversion ConvertStream(int fd, const std::string& name) {
+    FlagStreamConverter converter;
+    ReadPieces(fd, name, kMaxBatchFileBytes,
+               [&](std::string_view piece) { converter.Feed(piece); });
+    return converter.Finish();
 }
 
-std::variant<std::u16string, Problem> ConvertInput(const std::string& input) {
+Conversion ConvertInput(const std::string& input) {
     if (input == kStandardStream) {
         return ConvertStream(STDIN_FILENO, "standard input");
     }
@@ -89,7 +62,7 @@ std::optional<std::string> ConvertFlagFile(const std::string& input, const std::
     try {
         const auto result = ConvertInput(input);
         if (const auto* problem = std::get_if<Problem>(&result)) {
-            return Narrow(MessageFor(*problem).text);
+            return Narrow(ProblemText(*problem));
         }
         Save(output, std::get<std::u16string>(result));
         return std::nullopt;

@@ -2,18 +2,18 @@
 
 namespace flg2scn {
 
-ProblemMessage MessageFor(Problem problem) {
+std::u16string_view ProblemText(Problem problem) {
     switch (problem) {
         case Problem::kNothingToConvert:
-            return {u"Nothing to convert!", u"Error", MessageIcon::kError};
+            return u"Nothing to convert!";
         case Problem::kNoHeader:
-            return {u"No # header.", u"Error", MessageIcon::kWarning};
+            return u"No # header.";
         case Problem::kWrongFlagCount:
-            return {u"Incorrect number of flag locations.", u"Error", MessageIcon::kWarning};
+            return u"Incorrect number of flag locations.";
         case Problem::kFailure:
             break;
     }
-    return {u"An error occurred while proccessing the flag data.", u"Error!", MessageIcon::kError};
+    return u"An error occurred while proccessing the flag data.";
 }
 
 }  // namespace flg2scn

@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "conversion/convert_command.h"
+#include "commands/convert_command.h"
 #include "conversion/read_flag_text.h"
 #include "fuzz/fuzz_input.h"
-#include "tests/support/memory_text_area.h"
-#include "tests/support/recording_message_box.h"
+#include "support/memory_text_area.h"
+#include "support/recording_message_box.h"
 
 using flg2scn::MessageIcon;
 
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::u16string text = flg2scn::fuzz::TextFromBytes(data, size);
     flg2scn::test::MemoryTextArea text1(text);
     flg2scn::test::RecordingMessageBox messages;
-    flg2scn::mnuConvert_Click(text1, messages);
+    flg2scn::ConvertCommand(text1, messages);
 
     const std::u16string after(text1.Text());
     const std::u16string with_break = text.ends_with(u"\r\n") ? text : text + u"\r\n";

@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <string>
 
-#include "ui/services.h"
+#include "commands/services.h"
 
 namespace flg2scn {
 

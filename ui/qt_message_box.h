@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/services.h"
+#include "commands/services.h"
 
 class QWidget;
 

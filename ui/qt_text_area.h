@@ -3,7 +3,7 @@
 #include <QMetaObject>
 #include <string>
 
-#include "ui/services.h"
+#include "commands/services.h"
 
 class QPlainTextEdit;
 

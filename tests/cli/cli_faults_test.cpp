@@ -12,9 +12,9 @@
 #include <string>
 #include <thread>
 
+#include "support/immutable_file.h"
+#include "support/temp_dir.h"
 #include "tests/cli/cli_runner.h"
-#include "tests/support/immutable_file.h"
-#include "tests/support/temp_dir.h"
 
 namespace flg2scn {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace flg2scn::test {
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "cli/convert_file.h"
+#include "support/harbour.h"
+#include "support/temp_dir.h"
 #include "tests/cli/cli_runner.h"
-#include "tests/support/harbour.h"
-#include "tests/support/temp_dir.h"
 
 namespace flg2scn {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "runtime/failure.h"
-#include "tests/support/harbour.h"
+#include "support/harbour.h"
 
 namespace flg2scn {
 namespace {

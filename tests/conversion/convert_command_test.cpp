@@ -1,4 +1,4 @@
-#include "conversion/convert_command.h"
+#include "commands/convert_command.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/harbour.h"
-#include "tests/support/recording_message_box.h"
+#include "support/harbour.h"
+#include "support/recording_message_box.h"
 
 namespace flg2scn {
 namespace {
@@ -76,7 +76,7 @@ TEST(ConvertCommand, FailuresAreToldAndKeepTheText) {
     for (const auto& sample : samples) {
         RecordingTextArea text1(sample.text);
         RecordingMessageBox messages;
-        mnuConvert_Click(text1, messages);
+        ConvertCommand(text1, messages);
         EXPECT_EQ(messages.shown, std::vector<Message>{sample.message})
             << ::testing::PrintToString(sample.text);
         EXPECT_EQ(text1.text(), sample.text_after) << ::testing::PrintToString(sample.text);
@@ -93,7 +93,7 @@ TEST(ConvertCommand, SuccessReplacesTheTextSilently) {
     for (const auto& flag_text : flag_texts) {
         RecordingTextArea text1(flag_text);
         RecordingMessageBox messages;
-        mnuConvert_Click(text1, messages);
+        ConvertCommand(text1, messages);
         EXPECT_TRUE(messages.shown.empty()) << ::testing::PrintToString(flag_text);
         EXPECT_EQ(text1.text(), test::kHarbourScenario) << ::testing::PrintToString(flag_text);
         EXPECT_EQ(text1.replacements, 1);
@@ -104,7 +104,7 @@ TEST(ConvertCommand, ATextAreaThatFailsIsToldAsAFailure) {
     RecordingTextArea text1{std::u16string(test::kHarbourFlags)};
     text1.fail_reading = true;
     RecordingMessageBox messages;
-    mnuConvert_Click(text1, messages);
+    ConvertCommand(text1, messages);
     EXPECT_EQ(messages.shown, std::vector<Message>{kFailure});
     EXPECT_EQ(text1.text(), test::kHarbourFlags);
 }

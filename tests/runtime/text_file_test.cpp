@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "runtime/file_error.h"
-#include "tests/support/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace flg2scn {
 namespace {

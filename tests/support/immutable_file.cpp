@@ -1,4 +1,4 @@
-#include "tests/support/immutable_file.h"
+#include "support/immutable_file.h"
 
 #include <fcntl.h>
 #include <linux/fs.h>

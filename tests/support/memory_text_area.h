@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/services.h"
+#include "commands/services.h"
 
 namespace flg2scn::test {
 

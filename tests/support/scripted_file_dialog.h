@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/services.h"
+#include "commands/services.h"
 
 namespace flg2scn::test {
 

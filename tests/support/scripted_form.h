@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "tests/support/recording_message_box.h"
-#include "tests/support/scripted_file_dialog.h"
-#include "ui/form1.h"
+#include "support/recording_message_box.h"
+#include "support/scripted_file_dialog.h"
+#include "ui/main_window.h"
 #include "ui/qt_text_area.h"
 
 namespace flg2scn::test {
@@ -24,7 +24,7 @@ struct ScriptedForm {
         auto scripted = std::make_unique<ScriptedFileDialog>();
         messages = box.get();
         dialog = scripted.get();
-        form = std::make_unique<Form1>(std::move(box), std::move(scripted));
+        form = std::make_unique<MainWindow>(std::move(box), std::move(scripted));
     }
 
     QAction* Action(const char* name) const { return form->findChild<QAction*>(name); }
@@ -33,16 +33,16 @@ struct ScriptedForm {
     void Load(const std::string& path) const { Choose("mnuLoadFLG", path); }
     void Save(const std::string& path) const { Choose("mnuSaveSCN", path); }
 
-    QString Text() const { return Q(QtTextArea(form->Text1()).Text()); }
+    QString Text() const { return Q(QtTextArea(form->textEdit()).Text()); }
     void SetText(std::u16string_view text) const {
-        QtTextArea(form->Text1()).SetText(std::u16string(text));
+        QtTextArea(form->textEdit()).SetText(std::u16string(text));
     }
     // The one message shown so far, or "" when none or several were.
     QString OnlyMessage() const {
         return messages->shown.size() == 1 ? Q(messages->shown[0].text) : QString();
     }
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
     RecordingMessageBox* messages = nullptr;
     ScriptedFileDialog* dialog = nullptr;
 

@@ -1,4 +1,4 @@
-#include "tests/support/temp_dir.h"
+#include "support/temp_dir.h"
 
 #include <stdlib.h>
 

@@ -1,4 +1,4 @@
-#include "ui/file_commands.h"
+#include "commands/file_commands.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,11 +13,11 @@
 #include <QtTest>
 #include <filesystem>
 
-#include "tests/support/harbour.h"
-#include "tests/support/immutable_file.h"
-#include "tests/support/modal_watcher.h"
-#include "tests/support/scripted_form.h"
-#include "tests/support/temp_dir.h"
+#include "support/harbour.h"
+#include "support/immutable_file.h"
+#include "support/modal_watcher.h"
+#include "support/scripted_form.h"
+#include "support/temp_dir.h"
 #include "ui/qt_file_dialog.h"
 
 namespace flg2scn {
@@ -54,7 +54,7 @@ class FileCommandsTest : public QObject {
         QCOMPARE(w.Text(), text);
         QVERIFY(w.messages->shown.empty());
         // The load is one edit: undo brings back what was there.
-        w.form->Text1()->undo();
+        w.form->textEdit()->undo();
         QCOMPARE(w.Text(), QStringLiteral("before"));
     }
 
@@ -238,7 +238,7 @@ class FileCommandsTest : public QObject {
         ScriptedForm w;
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.Path("d.flg")))});
-        QWidget* viewport = w.form->Text1()->viewport();
+        QWidget* viewport = w.form->textEdit()->viewport();
         QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(viewport, &enter);
         QVERIFY(enter.isAccepted());

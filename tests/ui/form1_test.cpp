@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -10,9 +10,9 @@
 #include <QScreen>
 #include <QtTest>
 
-#include "tests/support/harbour.h"
-#include "tests/support/modal_watcher.h"
-#include "tests/support/scripted_form.h"
+#include "support/harbour.h"
+#include "support/modal_watcher.h"
+#include "support/scripted_form.h"
 #include "ui/qt_message_box.h"
 #include "ui/qt_text_area.h"
 
@@ -60,7 +60,7 @@ class Form1Test : public QObject {
 
     void convertsTypedFlagText() {
         ScriptedForm w;
-        QPlainTextEdit* text1 = w.form->Text1();
+        QPlainTextEdit* text1 = w.form->textEdit();
         QVERIFY(text1->toPlainText().isEmpty());
         QTest::keyClicks(text1, QStringLiteral("#Harbour"));
         QTest::keyClick(text1, Qt::Key_Return);
@@ -74,7 +74,7 @@ class Form1Test : public QObject {
 
     void convertSeesEditsMadeAfterAFailure() {
         ScriptedForm w;
-        QPlainTextEdit* text1 = w.form->Text1();
+        QPlainTextEdit* text1 = w.form->textEdit();
         QTest::keyClicks(text1, QStringLiteral("#Harbour"));
         QTest::keyClick(text1, Qt::Key_Return);
         QTest::keyClicks(text1, QStringLiteral("<100 200 40>"));
@@ -181,7 +181,7 @@ class Form1Test : public QObject {
             w.SetText(text);
             w.Convert();
             QVERIFY(w.Text() != Q(text));
-            w.form->Text1()->undo();
+            w.form->textEdit()->undo();
             QCOMPARE(w.Text(), Q(text));
         }
     }
@@ -191,7 +191,7 @@ class Form1Test : public QObject {
         w.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.form.get()));
         const QScreen* screen = w.form->screen();
-        QPlainTextEdit* text1 = w.form->Text1();
+        QPlainTextEdit* text1 = w.form->textEdit();
         QCOMPARE(text1->size(), QSize(qRound(6555 * screen->logicalDotsPerInchX() / 1440),
                                       qRound(5520 * screen->logicalDotsPerInchY() / 1440)));
         for (const QSize size : {QSize(700, 500), QSize(300, 200), QSize(1000, 800)}) {

@@ -2,20 +2,21 @@
 
 #include <string>
 
-#include "ui/services.h"
+#include "commands/services.h"
 
 namespace flg2scn {
 
 // "&Load .FLG": asks for a flag file and puts its lines into the text area. A
 // file that cannot be read is told, and the text area keeps its text.
-void mnuLoadFLG_Click(TextArea& text1, FileDialog& dialog, MessageBox& messages);
+void LoadCommand(TextArea& text_area, FileDialog& dialog, MessageBox& messages);
+
+// The loading part of "&Load .FLG", for a file named otherwise (dropped on the
+// window, or given at start).
+void LoadFlagFile(const std::u16string& name, TextArea& text_area, MessageBox& messages);
 
 // "&Save .SCN": asks for a file name and writes the text area's text, then CR LF,
 // atomically. Nothing happens for an empty text area. A failure is told, and any
 // old file stays as it was.
-void mnuSaveSCN_Click(TextArea& text1, FileDialog& dialog, MessageBox& messages);
-
-// The loading part of "&Load .FLG", for a file named otherwise (dropped on the window).
-void LoadFlagFile(const std::u16string& name, TextArea& text1, MessageBox& messages);
+void SaveCommand(TextArea& text_area, FileDialog& dialog, MessageBox& messages);
 
 }  // namespace flg2scn

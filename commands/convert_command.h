@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ui/services.h"
+#include "commands/services.h"
 
 namespace flg2scn {
 
 // "&Convert It": reads the flag text of the text area, checks it, and replaces it
 // with the scenario text. Every other outcome is told in a message box; the text
 // area then keeps the CR LF that the command may have appended.
-void mnuConvert_Click(TextArea& text1, MessageBox& messages);
+void ConvertCommand(TextArea& text_area, MessageBox& messages);
 
 }  // namespace flg2scn

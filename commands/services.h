@@ -6,7 +6,7 @@
 namespace flg2scn {
 
 // The window services that the commands see. The window supplies them with Qt;
-// tests and the command-line program supply plain ones.
+// tests supply plain ones.
 
 // The text area: the program's one piece of working data. Its text uses CR LF
 // between lines; a lone CR or LF is an ordinary character.

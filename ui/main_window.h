@@ -3,26 +3,26 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "commands/services.h"
 #include "ui/qt_text_area.h"
-#include "ui/services.h"
 
 class QAction;
 class QPlainTextEdit;
 
 namespace flg2scn {
 
-// The program's one window: the text area Text1 under a menu bar.
-class Form1 : public QMainWindow {
+// The program's one window, "Form1": the text area "Text1" under a menu bar.
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
     // Message boxes and file dialogs go to the services given (tests script
     // them), else to QMessageBox and QFileDialog.
-    explicit Form1(std::unique_ptr<MessageBox> messages = nullptr,
-                   std::unique_ptr<FileDialog> dialog = nullptr, QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(std::unique_ptr<MessageBox> messages = nullptr,
+                        std::unique_ptr<FileDialog> dialog = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    QPlainTextEdit* Text1() const { return text1_; }
+    QPlainTextEdit* textEdit() const { return text_edit_; }
 
     // Loads a file named outside the dialog (dropped, or given at start) as Load
     // does; it becomes the dialog's file name.
@@ -33,20 +33,21 @@ class Form1 : public QMainWindow {
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+  private slots:
+    void load();
+    void save();
+    void convert();
+    void about();
+
   private:
     void createTextArea();
     void createMenus();
     void setStartSize();
 
-    void mnuLoadFLG_Click();
-    void mnuSaveSCN_Click();
-    void mnuConvert_Click();
-    void mnuAbout_Click();
-
-    QPlainTextEdit* text1_ = nullptr;
+    QPlainTextEdit* text_edit_ = nullptr;
     std::unique_ptr<QtTextArea> text_area_;
     std::unique_ptr<MessageBox> messages_;
-    std::unique_ptr<FileDialog> CommonDialog1;
+    std::unique_ptr<FileDialog> file_dialog_;
 };
 
 }  // namespace flg2scn

@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "ui/main_window.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -12,8 +12,9 @@
 #include <QScreen>
 #include <QUrl>
 
-#include "conversion/convert_command.h"
-#include "ui/file_commands.h"
+#include "commands/convert_command.h"
+#include "commands/file_commands.h"
+#include "commands/messages.h"
 #include "ui/qt_file_dialog.h"
 #include "ui/qt_message_box.h"
 
@@ -47,15 +48,16 @@ QFont TextFont() {
 
 }  // namespace
 
-Form1::Form1(std::unique_ptr<MessageBox> messages, std::unique_ptr<FileDialog> dialog,
-             QWidget* parent)
-    : QMainWindow(parent), messages_(std::move(messages)), CommonDialog1(std::move(dialog)) {
+MainWindow::MainWindow(std::unique_ptr<MessageBox> messages, std::unique_ptr<FileDialog> dialog,
+                       QWidget* parent)
+    : QMainWindow(parent), messages_(std::move(messages)), file_dialog_(std::move(dialog)) {
     if (!messages_) {
         messages_ = std::make_unique<QtMessageBox>(this);
     }
-    if (!CommonDialog1) {
-        CommonDialog1 = std::make_unique<QtFileDialog>(this);
+    if (!file_dialog_) {
+        file_dialog_ = std::make_unique<QtFileDialog>(this);
     }
+    setObjectName(QStringLiteral("Form1"));
     setAcceptDrops(true);
     setWindowTitle(QStringLiteral("Tovrin's Flag to Scenario Converter"));
     createTextArea();
@@ -63,35 +65,35 @@ Form1::Form1(std::unique_ptr<MessageBox> messages, std::unique_ptr<FileDialog> d
     setStartSize();
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::createTextArea() {
-    text1_ = new QPlainTextEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text1_->setFont(TextFont());
+void MainWindow::createTextArea() {
+    text_edit_ = new QPlainTextEdit(this);
+    text_edit_->setObjectName(QStringLiteral("Text1"));
+    text_edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text_edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_edit_->setFont(TextFont());
     // The central widget fills the client area below the menu bar at every size.
-    setCentralWidget(text1_);
-    text_area_ = std::make_unique<QtTextArea>(text1_);
+    setCentralWidget(text_edit_);
+    text_area_ = std::make_unique<QtTextArea>(text_edit_);
     // A file dropped on the text loads; dropped text is inserted as before.
-    text1_->viewport()->installEventFilter(this);
+    text_edit_->viewport()->installEventFilter(this);
 }
 
-void Form1::createMenus() {
+void MainWindow::createMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
 
     QAction* load = file->addAction(tr("&Load .FLG"));
     load->setObjectName(QStringLiteral("mnuLoadFLG"));
     load->setShortcut(QKeySequence::Open);
-    connect(load, &QAction::triggered, this, &Form1::mnuLoadFLG_Click);
+    connect(load, &QAction::triggered, this, &MainWindow::load);
 
     QAction* save = file->addAction(tr("&Save .SCN"));
     save->setObjectName(QStringLiteral("mnuSaveSCN"));
     save->setShortcut(QKeySequence::Save);
-    connect(save, &QAction::triggered, this, &Form1::mnuSaveSCN_Click);
+    connect(save, &QAction::triggered, this, &MainWindow::save);
 
     file->addSeparator()->setObjectName(QStringLiteral("mnuDash1"));
 
@@ -102,14 +104,14 @@ void Form1::createMenus() {
 
     QAction* convert = menuBar()->addAction(tr("&Convert It"));
     convert->setObjectName(QStringLiteral("mnuConvert"));
-    connect(convert, &QAction::triggered, this, &Form1::mnuConvert_Click);
+    connect(convert, &QAction::triggered, this, &MainWindow::convert);
 
     QAction* about = menuBar()->addAction(tr("&About"));
     about->setObjectName(QStringLiteral("mnuAbout"));
-    connect(about, &QAction::triggered, this, &Form1::mnuAbout_Click);
+    connect(about, &QAction::triggered, this, &MainWindow::about);
 }
 
-void Form1::setStartSize() {
+void MainWindow::setStartSize() {
     const QScreen* display = screen();
     const double dpi_x = display != nullptr ? display->logicalDotsPerInchX() : 96.0;
     const double dpi_y = display != nullptr ? display->logicalDotsPerInchY() : 96.0;
@@ -118,33 +120,32 @@ void Form1::setStartSize() {
     resize(width, height + menuBar()->sizeHint().height());
 }
 
-void Form1::mnuLoadFLG_Click() {
+void MainWindow::load() {
     text_area_->BeginCommand();
-    flg2scn::mnuLoadFLG_Click(*text_area_, *CommonDialog1, *messages_);
+    LoadCommand(*text_area_, *file_dialog_, *messages_);
 }
 
-void Form1::mnuSaveSCN_Click() {
+void MainWindow::save() {
     text_area_->BeginCommand();
-    flg2scn::mnuSaveSCN_Click(*text_area_, *CommonDialog1, *messages_);
+    SaveCommand(*text_area_, *file_dialog_, *messages_);
 }
 
-void Form1::mnuConvert_Click() {
+void MainWindow::convert() {
     text_area_->BeginCommand();
-    flg2scn::mnuConvert_Click(*text_area_, *messages_);
+    ConvertCommand(*text_area_, *messages_);
 }
 
-void Form1::mnuAbout_Click() {
-    messages_->Tell(u"Program by Tovrin.\r\nMany thanks to Greyfallow for his help.", u"About",
-                    MessageIcon::kInformation);
+void MainWindow::about() {
+    TellAbout(*messages_);
 }
 
-void Form1::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (!DroppedFile(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }
 
-void Form1::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     const QString file = DroppedFile(event->mimeData());
     if (file.isEmpty()) {
         return;
@@ -153,14 +154,14 @@ void Form1::dropEvent(QDropEvent* event) {
     openFile(file);
 }
 
-void Form1::openFile(const QString& file) {
-    CommonDialog1->SetFileName(file.toStdU16String());
+void MainWindow::openFile(const QString& file) {
+    file_dialog_->SetFileName(file.toStdU16String());
     text_area_->BeginCommand();
     LoadFlagFile(file.toStdU16String(), *text_area_, *messages_);
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == text1_->viewport()) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text_edit_->viewport()) {
         switch (event->type()) {
             case QEvent::DragEnter:
             case QEvent::DragMove:

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "commands/services.h"
+#include "conversion/problem.h"
+#include "runtime/file_error.h"
+
+namespace flg2scn {
+
+// The message boxes that the commands show, with their fixed texts and titles.
+
+void TellProblem(MessageBox& messages, Problem problem);
+
+// "Cannot read file NAME:" or "Cannot write file NAME:", then the reason.
+void TellFileError(MessageBox& messages, const std::u16string& name, const FileError& error);
+
+void TellAbout(MessageBox& messages);
+
+}  // namespace flg2scn

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "conversion/flag_text_reader.h"
+#include "conversion/problem.h"
+
+namespace flg2scn {
+
+// The outcome of a conversion: the scenario text, or why there is none.
+using Conversion = std::variant<std::u16string, Problem>;
+
+// Converts a flag text handed over line by line, without the lines' CR LF. No
+// lines at all is nothing to convert. A malformed or fourth flag line is the
+// failure; it is told by Finish, so that a caller may read its input to the end
+// first. Otherwise a header must be there, and then exactly two flag locations.
+class FlagTextConverter {
+  public:
+    void ReadLine(std::u16string_view line);
+    // A line known not to begin with '#' or '<': the rules ignore it unread.
+    void SkipLine() { ++lines_; }
+    Conversion Finish() const;
+
+  private:
+    FlagTextReader reader_;
+    std::size_t lines_ = 0;
+    bool failed_ = false;
+};
+
+// A whole flag text, in the lines that ForEachFlagLine gives; the empty text has none.
+Conversion ConvertFlagText(std::u16string_view text);
+
+}  // namespace flg2scn
