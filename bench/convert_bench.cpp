@@ -18,8 +18,7 @@
 #include "cli/convert_file.h"
 #include "commands/convert_command.h"
 #include "runtime/line_reading.h"
-#include "support/memory_text_area.h"
-#include "support/recording_message_box.h"
+#include "support/recording_services.h"
 
 extern char** environ;
 

@@ -8,8 +8,7 @@
 #include "commands/convert_command.h"
 #include "conversion/read_flag_text.h"
 #include "fuzz/fuzz_input.h"
-#include "support/memory_text_area.h"
-#include "support/recording_message_box.h"
+#include "support/recording_services.h"
 
 using flg2scn::MessageIcon;
 

@@ -2,68 +2,40 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "runtime/code_page.h"
 #include "runtime/line_splitter.h"
 
 namespace flg2scn {
 namespace {
 
+// A file's bytes and the text of its lines, each followed by CR LF.
+// clang-format off
+const std::pair<std::string, std::u16string> kSamples[] = {
+    {"", u""}, {"a", u"a\r\n"}, {"a\r\nb\r\n", u"a\r\nb\r\n"}, {"a\r\nb", u"a\r\nb\r\n"},
+    {"a\rb\r", u"a\r\nb\r\n"}, {"a\rb", u"a\r\nb\r\n"}, {"a\nb\n", u"a\nb\n\r\n"}, {"\n", u"\n\r\n"},
+    {"\r", u"\r\n"}, {"\r\n", u"\r\n"}, {"\r\r\n", u"\r\n\r\n"}, {"\n\r\r\n", u"\n\r\n\r\n"},
+    {"a\r\n\r\n\r", u"a\r\n\r\n\r\n"}, {"\x80\r\xFF", u"\u20AC\r\n\u00FF\r\n"},
+    {std::string("a\0b", 3), std::u16string(u"a\0b\r\n", 5)}};
+// clang-format on
+
 TEST(LineReading, LineBreaks) {
-    const struct {
-        std::string bytes;
-        std::u16string text;
-    } samples[] = {
-        {"", u""},
-        {"a", u"a\r\n"},
-        {"a\r\nb\r\n", u"a\r\nb\r\n"},
-        {"a\r\nb", u"a\r\nb\r\n"},
-        {"a\rb\r", u"a\r\nb\r\n"},
-        {"a\rb", u"a\r\nb\r\n"},
-        {"a\nb\n", u"a\nb\n\r\n"},
-        {"\n", u"\n\r\n"},
-        {"\r", u"\r\n"},
-        {"\r\n", u"\r\n"},
-        {"\r\r\n", u"\r\n\r\n"},
-        {"\n\r", u"\n\r\n"},
-        {"a\r\n\r\n", u"a\r\n\r\n"},
-        {"\x80\xFF", u"\u20AC\u00FF\r\n"},
-        {std::string("a\0b", 3), std::u16string(u"a\0b\r\n", 5)},
-    };
-    for (const auto& sample : samples) {
-        EXPECT_EQ(DecodeLines(sample.bytes), sample.text) << sample.bytes;
+    for (const auto& [bytes, text] : kSamples) {
+        EXPECT_EQ(DecodeLines(bytes), text) << ::testing::PrintToString(bytes);
     }
 }
 
-// The lines that LineSplitter hands out, each followed by CR LF and decoded, are
-// the text that DecodeLines reads, however the bytes are cut into pieces.
+// However the bytes are cut into pieces, the splitter's lines are DecodeLines's.
 TEST(LineSplitter, AgreesWithDecodeLinesForEveryPieceSize) {
-    const std::string samples[] = {
-        "",
-        "a",
-        "a\r\nb\r\n",
-        "a\r\nb",
-        "a\rb\r",
-        "\r\n\r\n\r",
-        "a\nb\n",
-        "\n\r\r\n",
-        "\r",
-        "\x80\r\xFF",
-        "#A\r\n<1 2 3>\r\n<4 5 6>\r\n",
-    };
-    for (const std::string& bytes : samples) {
-        for (std::size_t piece_size = 1; piece_size <= bytes.size() + 1; ++piece_size) {
+    for (const auto& [bytes, expected] : kSamples) {
+        for (std::size_t piece = 1; piece <= bytes.size() + 1; ++piece) {
             std::u16string text;
-            LineSplitter splitter([&](std::string_view line) {
-                text += DecodeText(line);
-                text += u"\r\n";
-            });
-            for (std::size_t at = 0; at < bytes.size(); at += piece_size) {
-                splitter.Feed(std::string_view(bytes).substr(at, piece_size));
+            LineSplitter splitter(
+                [&](std::string_view line) { text += DecodeText(line) + u"\r\n"; });
+            for (std::size_t at = 0; at < bytes.size(); at += piece) {
+                splitter.Feed(std::string_view(bytes).substr(at, piece));
             }
             splitter.Finish();
-            EXPECT_EQ(text, DecodeLines(bytes)) << ::testing::PrintToString(bytes) << piece_size;
+            EXPECT_EQ(text, expected) << ::testing::PrintToString(bytes) << piece;
         }
     }
 }

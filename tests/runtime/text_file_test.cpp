@@ -4,10 +4,10 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <csignal>
-#include <filesystem>
+#include <cstdlib>
+#include <thread>
 
 #include "runtime/file_error.h"
 #include "support/temp_dir.h"
@@ -16,12 +16,11 @@ namespace flg2scn {
 namespace {
 
 using test::ReadBytes;
-using test::TempDir;
 using test::WriteBytes;
 
 // The reason of the FileError that `action` throws, or "" when it throws none.
 template <typename Action>
-std::string FailureReason(Action action, const std::string& path) {
+std::string FailureReason(const std::string& path, Action action) {
     try {
         action();
     } catch (const FileError& error) {
@@ -31,117 +30,105 @@ std::string FailureReason(Action action, const std::string& path) {
     return "";
 }
 
-TEST(TextFileReading, ReadsLinesOfARegularFile) {
-    TempDir dir;
-    const std::string path = dir.Path("a.flg");
-    WriteBytes(path, "#A\r<1 2 3>\n<4 5 6>");
-    EXPECT_EQ(ReadTextFile(path), u"#A\r\n<1 2 3>\n<4 5 6>\r\n");
-    WriteBytes(path, "");
-    EXPECT_EQ(ReadTextFile(path), u"");
-}
-
-TEST(TextFileReading, RefusesWhatIsNoRegularFileOrTooLarge) {
-    TempDir dir;
-    const std::string fifo = dir.Path("fifo");
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const std::string big = dir.Path("big");
-    WriteBytes(big, std::string(1025, 'x'));
-    const std::string exact = dir.Path("exact");
-    WriteBytes(exact, std::string(1024, 'x'));
-
-    const struct {
-        std::string path;
-        std::string reason;
-    } refusals[] = {
-        {dir.Path("missing.flg"), "No such file or directory"},
-        {dir.path().string(), "Is a directory"},
-        {fifo, "not a regular file"},
-        {"/dev/null", "not a regular file"},
-    };
-    for (const auto& refusal : refusals) {
-        EXPECT_EQ(FailureReason([&] { ReadTextFile(refusal.path); }, refusal.path), refusal.reason);
+TEST(TextFileReading, LinesOrTheReasonWhyNot) {
+    test::TempDir dir;
+    WriteBytes(dir.Path("a.flg"), "#A\r<1 2 3>\n<4 5 6>");
+    WriteBytes(dir.Path("empty"), "");
+    ASSERT_EQ(::mkfifo(dir.Path("fifo").c_str(), 0600), 0);
+    WriteBytes(dir.Path("kib"), std::string(1024, 'x'));
+    WriteBytes(dir.Path("mib"), "");
+    std::filesystem::resize_file(dir.Path("mib"), (1 << 20) + 1);
+    // clang-format off
+    const std::tuple<std::string, std::size_t, std::u16string, std::string> samples[] = {
+        {"a.flg", 1024, u"#A\r\n<1 2 3>\n<4 5 6>\r\n", ""}, {"empty", 1024, u"", ""},
+        {"kib", 1024, std::u16string(1024, u'x') + u"\r\n", ""},
+        {"kib", 1023, u"", "the file is larger than 1023 bytes"},
+        {"mib", 1 << 20, u"", "the file is larger than 1 MiB"},
+        {"missing", 1024, u"", "No such file or directory"}, {".", 1024, u"", "Is a directory"},
+        {"fifo", 1024, u"", "not a regular file"}, {"/dev/null", 1024, u"", "not a regular file"}};
+    // clang-format on
+    for (const auto& [name, max_bytes, text, reason] : samples) {
+        const std::string path = name.starts_with('/') ? name : dir.Path(name);
+        std::u16string read;
+        EXPECT_EQ(FailureReason(path, [&, max = max_bytes] { read = ReadTextFile(path, max); }),
+                  reason);
+        EXPECT_EQ(read, text) << name;
     }
-    EXPECT_EQ(FailureReason([&] { ReadTextFile(big, 1024); }, big),
-              "the file is larger than 1024 bytes");
-    EXPECT_EQ(ReadTextFile(exact, 1024).size(), 1026u);
 }
 
-TEST(TextFileWriting, WritesTheTextAndCrLfInTheCodePage) {
-    TempDir dir;
-    const std::string path = dir.Path("a.scn");
-    WriteTextFile(path, u"\u20AC\r\nb");
-    EXPECT_EQ(ReadBytes(path), "\x80\r\nb\r\n");
-    WriteTextFile(path, u"");
-    EXPECT_EQ(ReadBytes(path), "\r\n");
-    // Nothing but the file itself is left in the folder.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+TEST(TextFileWriting, WritesTheTextAndCrLfKeepingModeAndLinks) {
+    test::TempDir dir;
+    WriteBytes(dir.Path("target.scn"), "old");
+    ASSERT_EQ(::chmod(dir.Path("target.scn").c_str(), 0640), 0);
+    std::filesystem::create_symlink("target.scn", dir.Path("link.scn"));
+    std::filesystem::create_symlink("created.scn", dir.Path("dangling.scn"));
+    WriteTextFile(dir.Path("link.scn"), u"\u20AC\r\nb");
+    WriteTextFile(dir.Path("dangling.scn"), u"");
+    WriteTextFile("/dev/null", u"x");  // a device is written in place
+    EXPECT_EQ(ReadBytes(dir.Path("target.scn")), "\x80\r\nb\r\n");
+    EXPECT_EQ(ReadBytes(dir.Path("created.scn")), "\r\n");
+    EXPECT_EQ(std::filesystem::status(dir.Path("target.scn")).permissions(),
+              std::filesystem::perms(0640));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.Path("link.scn")));
+    EXPECT_EQ(dir.Names(), "created.scn dangling.scn link.scn target.scn");
 }
 
-TEST(TextFileWriting, KeepsPermissionsAndFollowsLinks) {
-    TempDir dir;
-    const std::string target = dir.Path("target.scn");
-    const std::string link = dir.Path("link.scn");
-    WriteBytes(target, "old");
-    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
-    std::filesystem::create_symlink("target.scn", link);
-
-    WriteTextFile(link, u"new");
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(ReadBytes(target), "new\r\n");
-    struct stat status {};
-    ASSERT_EQ(::stat(target.c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 07777, 0640u);
-
-    // A dangling link creates its target.
-    const std::string dangling = dir.Path("dangling.scn");
-    std::filesystem::create_symlink("created.scn", dangling);
-    WriteTextFile(dangling, u"x");
-    EXPECT_EQ(ReadBytes(dir.Path("created.scn")), "x\r\n");
+// A refused rename comes from an immutable old file, which only some file systems
+// and users may set; creating a file is refused to root in /sys.
+TEST(TextFileWriting, AFailureLeavesTheOldFileAndNoOther) {
+    test::TempDir dir;
+    test::TempDir locked;
+    const std::string old = dir.Path("old.scn");
+    WriteBytes(old, "old");
+    ASSERT_EQ(::chmod(locked.path().c_str(), 0500), 0);
+    const bool immutable = std::system(("chattr +i " + old + " 2>/dev/null").c_str()) == 0;
+    // clang-format off
+    const std::tuple<std::string, std::u16string, std::string> failures[] = {
+        {old, u"ok\r\n\u4E2D", "line 2, column 1: the character U+4E2D has no place in the "
+                               "Windows-1252 code page"},
+        {"/dev/full", u"x", "No space left on device"},
+        {dir.Path("missing/a.scn"), u"x", "No such file or directory"},
+        {dir.path().string(), u"x", "Is a directory"},
+        {::geteuid() == 0 ? "/sys/flg2scn.scn" : locked.Path("a.scn"), u"x", "Permission denied"},
+        {immutable ? old : "/dev/null", u"x", immutable ? "Operation not permitted" : ""}};
+    // clang-format on
+    for (const auto& [path, text, reason] : failures) {
+        EXPECT_EQ(FailureReason(path, [&path = path, &text = text] { WriteTextFile(path, text); }),
+                  reason)
+            << path;
+    }
+    std::system(("chattr -i " + old + " 2>/dev/null").c_str());
+    EXPECT_EQ(ReadBytes(old), "old");
+    EXPECT_EQ(dir.Names(), "old.scn");
 }
 
-TEST(TextFileWriting, FailuresLeaveTheOldFile) {
-    TempDir dir;
-    const std::string path = dir.Path("keep.scn");
-    WriteBytes(path, "old");
-
-    EXPECT_NE(
-        FailureReason([&] { WriteTextFile(path, u"ok\r\n\u4E2D"); }, path).find("line 2, column 1"),
-        std::string::npos);
-    EXPECT_EQ(FailureReason([] { WriteTextFile("/dev/full", u"x"); }, "/dev/full"),
-              "No space left on device");
-    const std::string nowhere = dir.Path("missing/a.scn");
-    EXPECT_EQ(FailureReason([&] { WriteTextFile(nowhere, u"x"); }, nowhere),
-              "No such file or directory");
-    EXPECT_EQ(FailureReason([&] { WriteTextFile(dir.path().string(), u"x"); }, dir.path().string()),
-              "Is a directory");
-    EXPECT_EQ(ReadBytes(path), "old");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-}
-
-TEST(TextFileWriting, AWriteThatFailsHalfwayLeavesTheOldFile) {
-    TempDir dir;
-    const std::string path = dir.Path("keep.scn");
-    WriteBytes(path, "old");
-    // A child process whose file size limit makes the write fail after 4 KiB.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{4096, 4096};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        try {
-            WriteTextFile(path, std::u16string(100000, u'n'));
-        } catch (const FileError& error) {
-            ::_exit(error.reason == "File too large" ? 0 : 2);
+// Stopped by the file size limit, or killed once it writes: the old file stays.
+TEST(TextFileWriting, ASaveStoppedHalfwayLeavesTheOldFile) {
+    for (const bool killed : {false, true}) {
+        test::TempDir dir;
+        const std::string path = dir.Path("keep.scn");
+        WriteBytes(path, "old");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const rlimit limit{4096, 4096};
+            std::signal(SIGXFSZ, SIG_IGN);
+            if (!killed) {
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            }
+            const std::u16string text(killed ? 1 << 26 : 100000, u'n');
+            ::_exit(FailureReason(path, [&path = path, &text = text] {
+                        WriteTextFile(path, text);
+                    }) == "File too large");
         }
-        ::_exit(1);
+        for (int poll = 0; killed && poll < 10000 && dir.Names() == "keep.scn"; ++poll) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        ::kill(child, killed ? SIGKILL : 0);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(killed ? WIFSIGNALED(status) : WEXITSTATUS(status) == 1);
+        EXPECT_EQ(ReadBytes(path), "old");
     }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(ReadBytes(path), "old");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 }  // namespace

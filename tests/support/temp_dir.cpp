@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 
@@ -21,25 +22,24 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempDir::Path(std::string_view name) const {
-    return (path_ / name).string();
+std::string TempDir::Names() const {
+    std::string names;
+    for (const auto& entry : std::set<std::filesystem::path>(
+             std::filesystem::directory_iterator(path_), std::filesystem::directory_iterator())) {
+        names += (names.empty() ? "" : " ") + entry.filename().string();
+    }
+    return names;
 }
 
 void WriteBytes(const std::string& path, std::string_view bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file) {
+    if (!std::ofstream(path, std::ios::binary).write(bytes.data(), std::ssize(bytes))) {
         throw std::runtime_error("cannot write " + path);
     }
 }
 
 std::string ReadBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw std::runtime_error("cannot read " + path);
-    }
     std::ostringstream bytes;
-    bytes << file.rdbuf();
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
     return bytes.str();
 }
 

@@ -14,8 +14,10 @@ class TempDir {
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    std::string Path(std::string_view name) const;
+    std::string Path(std::string_view name) const { return (path_ / name).string(); }
     const std::filesystem::path& path() const { return path_; }
+    // The names in the folder, sorted and joined by blanks: what a save left there.
+    std::string Names() const;
 
   private:
     std::filesystem::path path_;

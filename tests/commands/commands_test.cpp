@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "commands/convert_command.h"
+#include "commands/file_commands.h"
+#include "support/harbour.h"
+#include "support/recording_services.h"
+#include "support/temp_dir.h"
+
+namespace flg2scn {
+namespace {
+
+using test::Message;
+
+const Message kFailure{u"An error occurred while proccessing the flag data.", u"Error!",
+                       MessageIcon::kError};
+
+// Each problem with its title and icon; a CR LF appended to the text stays, and
+// only a scenario replaces the text. A text area that fails is the failure.
+TEST(ConvertCommand, TellsProblemsOrReplacesTheText) {
+    const std::u16string& harbour = test::HarbourScenario();
+    // clang-format off
+    const std::tuple<std::u16string, std::u16string, std::vector<Message>> samples[] = {
+        {u"", u"", {{u"Nothing to convert!", u"Error", MessageIcon::kError}}},
+        {u"\r", u"\r\r\n", {{u"No # header.", u"Error", MessageIcon::kWarning}}},
+        {u"#H\r\n<1 2 3>", u"#H\r\n<1 2 3>\r\n",
+         {{u"Incorrect number of flag locations.", u"Error", MessageIcon::kWarning}}},
+        {u"#H\r\n<1>", u"#H\r\n<1>\r\n", {kFailure}},
+        {u"#Harbour\r\n<100 200 40>\r\n<1024 512 96>", harbour, {}},
+        {std::u16string(test::kHarbourFlags), harbour, {}}};
+    // clang-format on
+    for (const bool fail : {false, true}) {
+        for (const auto& [text, text_after, shown] : samples) {
+            test::MemoryTextArea text_area(text);
+            text_area.fail_reading = fail;
+            test::RecordingMessageBox messages;
+            ConvertCommand(text_area, messages);
+            EXPECT_EQ(messages.shown, fail ? std::vector{kFailure} : shown);
+            EXPECT_EQ(text_area.text, fail ? text : text_after);
+            EXPECT_EQ(text_area.sets, !fail && shown.empty() ? 1 : 0);
+        }
+    }
+}
+
+std::u16string Wide(const std::string& ascii) {
+    return {ascii.begin(), ascii.end()};
+}
+
+// The dialog keeps its name from one use to the next, but Save starts empty; an
+// empty text area saves nothing and asks nothing; a cancel changes nothing; a
+// refusal either way is told with the file rules' own reason.
+TEST(FileCommands, LoadAndSaveThroughTheDialog) {
+    test::TempDir dir;
+    test::WriteBytes(dir.Path("a.flg"), "#Harbour\r<100 200 40>\n\r\n<1024 512 96>");
+    test::WriteBytes(dir.Path("huge.flg"), "");
+    std::filesystem::resize_file(dir.Path("huge.flg"), (std::uintmax_t{64} << 20) + 1);
+    test::MemoryTextArea text_area;
+    test::ScriptedFileDialog dialog;
+    test::RecordingMessageBox messages;
+    dialog.answers = {Wide(dir.Path("a.flg")),    u"",         u"", Wide(dir.Path("b.scn")),
+                      Wide(dir.Path("huge.flg")), u"/dev/full"};
+    SaveCommand(text_area, dialog, messages);
+    LoadCommand(text_area, dialog, messages);
+    EXPECT_EQ(text_area.text, u"#Harbour\r\n<100 200 40>\n\r\n<1024 512 96>\r\n");
+    text_area.text = test::HarbourScenario();
+    for (int i = 0; i < 2; ++i) {
+        SaveCommand(text_area, dialog, messages);
+        LoadCommand(text_area, dialog, messages);
+    }
+    SaveCommand(text_area, dialog, messages);
+    EXPECT_EQ(text_area.text, test::HarbourScenario());
+    EXPECT_EQ(test::ReadBytes(dir.Path("b.scn")),
+              test::ReadBytes(FLG2SCN_TEST_DATA "/harbour.scn") + "\r\n");
+    EXPECT_EQ(dir.Names(), "a.flg b.scn huge.flg");
+    const std::u16string open = u"open Flag Files|*.flg|All files|*.* [";
+    const std::u16string save = u"save Scenario File|*.scn []";
+    EXPECT_EQ(dialog.shown,
+              std::vector<std::u16string>({open + u"]", save, open + u"]", save,
+                                           open + Wide(dir.Path("b.scn")) + u"]", save}));
+    const std::vector<Message> shown = {
+        {u"Cannot read file " + Wide(dir.Path("huge.flg")) +
+             u":\r\nthe file is larger than 64 MiB.",
+         u"Error", MessageIcon::kError},
+        {u"Cannot write file /dev/full:\r\nNo space left on device.", u"Error",
+         MessageIcon::kError}};
+    EXPECT_EQ(messages.shown, shown);
+}
+
+}  // namespace
+}  // namespace flg2scn

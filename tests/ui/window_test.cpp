@@ -1,0 +1,207 @@
+#include <QtTest>
+#include <QtWidgets>
+
+#include "support/harbour.h"
+#include "support/modal_watcher.h"
+#include "support/recording_services.h"
+#include "support/temp_dir.h"
+#include "ui/main_window.h"
+#include "ui/qt_file_dialog.h"
+#include "ui/qt_message_box.h"
+
+namespace flg2scn {
+
+QString Q(std::u16string_view text) {
+    return QString::fromStdU16String(std::u16string(text));
+}
+
+// A window whose message boxes are recorded and whose file dialog answers from
+// a script; `messages` and `dialog` live as long as the window.
+struct ScriptedWindow {
+    ScriptedWindow()
+        : messages(new test::RecordingMessageBox), dialog(new test::ScriptedFileDialog) {
+        window = std::make_unique<MainWindow>(std::unique_ptr<MessageBox>(messages),
+                                              std::unique_ptr<FileDialog>(dialog));
+    }
+    void Trigger(const char* action, const std::string& answer = "") const {
+        if (!answer.empty()) {
+            dialog->answers.push_back(QString::fromStdString(answer).toStdU16String());
+        }
+        window->findChild<QAction*>(action)->trigger();
+    }
+    QString Text() const { return Q(QtTextArea(window->textEdit()).Text()); }
+    void Show() const {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    test::RecordingMessageBox* messages;
+    test::ScriptedFileDialog* dialog;
+    std::unique_ptr<MainWindow> window;
+};
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void menusTitleAndAbout() {
+        ScriptedWindow w;
+        const std::pair<const char*, const char*> captions[] = {
+            {"mnuFile", "&File"}, {"mnuLoadFLG", "&Load .FLG"},  {"mnuSaveSCN", "&Save .SCN"},
+            {"mnuExit", "E&xit"}, {"mnuConvert", "&Convert It"}, {"mnuAbout", "&About"}};
+        for (const auto& [name, caption] : captions) {
+            QCOMPARE(w.window->findChild<QAction*>(name)->text(), caption);
+        }
+        QCOMPARE(w.window->objectName() + w.window->windowTitle(),
+                 "Form1Tovrin's Flag to Scenario Converter");
+        w.Trigger("mnuAbout");
+        QVERIFY(w.messages->shown ==
+                std::vector<test::Message>({{u"Program by Tovrin.\r\nMany "
+                                             u"thanks to Greyfallow for his "
+                                             u"help.",
+                                             u"About", MessageIcon::kInformation}}));
+    }
+
+    // Each command is one undo step: the CR LF that Convert appends and its
+    // scenario go together, and so does the whole text of a load.
+    void typedTextConvertsLoadsSavesAndUndoes() {
+        test::TempDir dir;
+        test::WriteBytes(dir.Path("a.flg"), "#A\n\r\n");
+        ScriptedWindow w;
+        QPlainTextEdit* edit = w.window->findChild<QPlainTextEdit*>("Text1");
+        QTest::keyClicks(edit, "#Harbour");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClicks(edit, "<100 200 40>");
+        QTest::keyClick(edit, Qt::Key_Return, Qt::ShiftModifier);  // U+2028 reads as CR LF
+        QTest::keyClicks(edit, "<1024 512 96>");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClicks(edit, u"\u00A0"_qs);  // a no-break space stays one
+        w.Trigger("mnuConvert");
+        QCOMPARE(w.Text(), Q(test::HarbourScenario()));
+        w.Trigger("mnuLoadFLG", dir.Path("a.flg"));
+        QCOMPARE(edit->document()->toRawText(), u"#A\u240A\u2029"_qs);  // lone LF as a symbol
+        edit->undo();
+        QCOMPARE(w.Text(), Q(test::HarbourScenario()));
+        edit->undo();
+        w.Trigger("mnuSaveSCN", dir.Path("b.scn"));
+        QCOMPARE(test::ReadBytes(dir.Path("b.scn")),
+                 "#Harbour\r\n<100 200 40>\r\n<1024 512 96>\r\n\xA0\r\n");
+        QVERIFY(w.messages->shown.empty());
+    }
+
+    // A lone CR or LF cannot stand in the document: a symbol shows it instead.
+    void textMapping() {
+        const std::pair<QString, QString> samples[] = {
+            {"a\r\nb\r\n", u"a\u2029b\u2029"_qs},
+            {"a\rb\r", u"a\u240Db\u240D"_qs},
+            {"a\nb\n\r", u"a\u240Ab\u240A\u240D"_qs},
+            {"\n\r\n\r", u"\u240A\u2029\u240D"_qs},
+            {QString(QChar(u'\0')) + "\t", QString(QChar(u'\0')) + "\t"}};
+        for (const auto& [text, shown] : samples) {
+            QPlainTextEdit edit;
+            QtTextArea area(&edit);
+            area.SetText(text.toStdU16String());
+            QCOMPARE(edit.document()->toRawText(), shown);
+            QCOMPARE(Q(area.Text()), text);
+        }
+    }
+
+    // A file dropped on the text or anywhere else on the window loads; dropped
+    // text is inserted by the text area itself.
+    void dropsOnTheWindow() {
+        test::TempDir dir;
+        test::WriteBytes(dir.Path("d.flg"), "#Dropped\r\n");
+        QMimeData file;
+        file.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.Path("d.flg")))});
+        QMimeData text;
+        text.setText("typed");
+        for (const bool on_menu_bar : {true, false}) {
+            for (QMimeData* data : {&file, &text}) {
+                ScriptedWindow w;
+                w.Show();
+                QWidget* target = on_menu_bar ? static_cast<QWidget*>(w.window->menuBar())
+                                              : w.window->textEdit()->viewport();
+                const QPoint at = target->mapTo(w.window.get(), QPoint(40, 5));
+                QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(w.window->windowHandle(), &enter);
+                QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(w.window->windowHandle(), &drop);
+                const bool loads = data == &file;
+                QCOMPARE(w.Text(), loads ? "#Dropped\r\n" : on_menu_bar ? "" : "typed");
+                QCOMPARE(Q(w.dialog->FileName()), loads ? file.urls()[0].toLocalFile() : "");
+            }
+        }
+    }
+
+    // Plain text, so that a header or a file name that looks like markup shows as it is.
+    void realMessageBoxes() {
+        const std::pair<MessageIcon, QMessageBox::Icon> icons[] = {
+            {MessageIcon::kError, QMessageBox::Critical},
+            {MessageIcon::kWarning, QMessageBox::Warning},
+            {MessageIcon::kInformation, QMessageBox::Information}};
+        for (const auto& [icon, shown] : icons) {
+            QString seen;
+            const test::ModalWatcher<QMessageBox> watcher([&](QMessageBox* box) {
+                seen = QString("%1|%2|%3|%4|%5")
+                           .arg(box->text(), box->windowTitle())
+                           .arg(box->icon())
+                           .arg(box->buttons().size())
+                           .arg(box->findChild<QLabel*>("qt_msgbox_label")->textFormat());
+                box->button(QMessageBox::Ok)->click();
+            });
+            QtMessageBox(nullptr).Tell(u"<b>a</b>\r\nb", u"Title", icon);
+            QCOMPARE(seen, QString("<b>a</b>\nb|Title|%1|1|%2").arg(shown).arg(Qt::PlainText));
+        }
+    }
+
+    // The dialog opens on its file name, with the filters in their order.
+    void realFileDialog() {
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        test::TempDir dir;
+        test::WriteBytes(dir.Path("start.flg"), "");
+        QStringList filters;
+        const test::ModalWatcher<QFileDialog> watcher([&](QFileDialog* dialog) {
+            filters = dialog->nameFilters() << dialog->selectedNameFilter();
+            QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
+        });
+        QtFileDialog dialog(nullptr);
+        dialog.SetFilter(u"Flag Files|*.flg|All files|*.*");
+        dialog.SetFileName(QString::fromStdString(dir.Path("start.flg")).toStdU16String());
+        dialog.ShowOpen();
+        QCOMPARE(Q(dialog.FileName()), QString::fromStdString(dir.Path("start.flg")));
+        QCOMPARE(filters,
+                 QStringList({"Flag Files (*.flg)", "All files (*.*)", "Flag Files (*.flg)"}));
+    }
+
+    // 6555 by 5520 twips are 437 by 368 pixels at 96 dots to the inch. Lines do not
+    // wrap, and every glyph is as wide as the next, whatever the font says of itself.
+    void startSizeLayoutFontAndExit() {
+        ScriptedWindow w;
+        w.Show();
+        QPlainTextEdit* edit = w.window->textEdit();
+        if (w.window->screen()->logicalDotsPerInchX() == 96 &&
+            w.window->screen()->logicalDotsPerInchY() == 96) {
+            QCOMPARE(edit->size(), QSize(437, 368));
+        }
+        w.window->resize(300, 200);
+        edit->setPlainText(QString(500, 'x'));
+        QCoreApplication::processEvents();
+        const int menu = w.window->menuBar()->geometry().bottom() + 1;
+        QCOMPARE(edit->geometry(), QRect(0, menu, 300, 200 - menu));
+        QVERIFY(edit->horizontalScrollBar()->maximum() > 0);
+        QCOMPARE(QFontMetrics(edit->font()).horizontalAdvance('i'),
+                 QFontMetrics(edit->font()).horizontalAdvance('W'));
+        for (const auto& [name, key] : {std::pair{"mnuLoadFLG", QKeySequence::Open},
+                                        {"mnuSaveSCN", QKeySequence::Save},
+                                        {"mnuExit", QKeySequence::Quit}}) {
+            QCOMPARE(w.window->findChild<QAction*>(name)->shortcut(), QKeySequence(key));
+        }
+        w.Trigger("mnuExit");
+        QVERIFY(!w.window->isVisible());
+    }
+};
+
+}  // namespace flg2scn
+
+QTEST_MAIN(flg2scn::WindowTest)
+#include "window_test.moc"
