@@ -29,7 +29,7 @@ constexpr double kTwipsPerInch = 1440.0;
 
 // The local file that a drag carries, or an empty text.
 QString DroppedFile(const QMimeData* data) {
-    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) {
+    if (data == nullptr || data->urls().size() != 1) {
         return {};
     }
     const QUrl url = data->urls().constFirst();

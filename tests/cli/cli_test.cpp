@@ -19,15 +19,15 @@ using test::WriteBytes;
 
 using CliRun = std::tuple<int, std::string, std::string>;
 
-// Runs the program in `dir` with `args` as a shell splits them: its exit status,
-// standard output and standard error.
+// Runs the program in `dir` with `args` as a shell reads them (a redirection in
+// `args` wins): its exit status, standard output and standard error.
 CliRun RunCli(const TempDir& dir, const std::string& args, const std::string& input = "") {
     const TempDir io;
     WriteBytes(io.Path("in"), input);
-    const int status =
-        std::system(("cd '" + dir.path().string() + "' && '" FLG2SCN_CLI_PATH "' " + args + " <" +
-                     io.Path("in") + " >" + io.Path("out") + " 2>" + io.Path("err"))
-                        .c_str());
+    const std::string command = "cd '" + dir.path().string() + "' && '" FLG2SCN_CLI_PATH "' <" +
+                                io.Path("in") + " " + args + " >" + io.Path("out") + " 2>" +
+                                io.Path("err");
+    const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(io.Path("out")),
             ReadBytes(io.Path("err"))};
 }
@@ -80,6 +80,7 @@ TEST(Cli, StandardStreamsOutputsAndUsage) {
     const std::tuple<std::string, std::string, int, std::string, std::string> runs[] = {
         {"-", kHarbourFlg, 0, kHarbourScn, ""},
         {"-", "", 1, "", "flg2scn-cli: -: Nothing to convert!\n"},
+        {"- <.", "", 1, "", "flg2scn-cli: -: cannot read standard input: Is a directory\n"},
         {"-o - -- -h.flg", "", 0, kHarbourScn, ""},
         {"--output=named.scn -", kHarbourFlg, 0, "", ""},
         {"-o /dev/full -- -h.flg", "", 1, "", full},

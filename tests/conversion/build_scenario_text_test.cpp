@@ -35,7 +35,8 @@ TEST(BuildScenarioText, TargetAreas) {
     const std::u16string model = u" ) MODEL \"models/objects/dmspot/tris.md2\"";
     // clang-format off
     const std::tuple<FlagLocation, std::u16string, std::u16string> samples[] = {
-        {{u"12.5", u"-29.5", u"35"}, u"12.5 -29.5 35 ) ( 42.5  .5 0", u"12.5 -29.5 35 ) (  42.5 .5 0"},
+        {{u"12.5", u"-29.5", u"35"}, u"12.5 -29.5 35 ) ( 42.5  .5 0",
+         u"12.5 -29.5 35 ) (  42.5 .5 0"},
         {{u"1e2", u"0x10", u"4 0"}, u"1e2 0x10 4 0 ) ( 130  30 5", u"1e2 0x10 4 0 ) (  130 30 5"},
         {{u"&H10", u"abc", u"007"}, u"&H10 abc 007 ) ( 46  30 -28", u"&H10 abc 007 ) (  46 30 -28"},
         {{u"-124", u"-35", u""}, u"-124 -35  ) ( -94  -5 -35", u"-124 -35  ) (  -94 -5 -35"},

@@ -25,8 +25,10 @@ TEST(ConvertFlagText, ScenarioOrProblem) {
         {u"#H\r\n<1 2 3>\r\n", kCount}, {u"#H\r\n<1 2 3>\r\n<1 2 3>\r\n<1 2 3>\r\n", kCount},
         {u"#A\n<1 2 3>\r\n<4 5 6>\r\n", kCount}, {u"#H\r\n<10>\r\n<1 2 3>\r\n", kFailure},
         {u"<1 2 3>\r\n<1 2 3>\r\n<1 2 3>\r\n<1 2 3>\r\n", kFailure},
-        {u"#H\r\n<1e400 2 3>\r\n<1 2 3>\r\n", kFailure}, {u"#H\r\n<1 2 3>\r\n<1 2 -1e999>\r\n", kFailure},
-        {std::u16string(test::HarbourScenario()), kNoHeader}, {std::u16string(test::kHarbourFlags), kHarbour},
+        {u"#H\r\n<1e400 2 3>\r\n<1 2 3>\r\n", kFailure},
+        {u"#H\r\n<1 2 3>\r\n<1 2 -1e999>\r\n", kFailure},
+        {std::u16string(test::HarbourScenario()), kNoHeader},
+        {std::u16string(test::kHarbourFlags), kHarbour},
         {u"#Old\r\nnotes\r\n<100 200 40>\r\n\r\n #x\r\n<1024 512 96>\r\n#Harbour\r\n", kHarbour}};
     // clang-format on
     for (const auto& [text, result] : samples) {

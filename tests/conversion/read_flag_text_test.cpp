@@ -15,11 +15,13 @@ TEST(ReadFlagText, HeadersAndFlagLines) {
     // that read; a line after the last CR LF is not read, and a text without any
     // CR LF is one line.
     // clang-format off
-    const std::tuple<std::u16string, std::u16string, Int16, FlagLocation, FlagLocation> samples[] = {
+    using Sample = std::tuple<std::u16string, std::u16string, Int16, FlagLocation, FlagLocation>;
+    const Sample samples[] = {
         {u"#Harbour\r\n<10 20 30>\r\n<40 50 60>\r\n", u"Harbour", 2, {u"10", u"20", u"30"},
          {u"40", u"50", u"60"}},
         {u"# Harbour\r\n", u" Harbour", 0, none, none}, {u"#A\r\n#B\r\n", u"B", 0, none, none},
-        {u"#A\r\n#\r\n", u"", 0, none, none}, {u"<10 20 30 40>\r\n", u"", 1, {u"10", u"20", u"30 40"}, none},
+        {u"#A\r\n#\r\n", u"", 0, none, none},
+        {u"<10 20 30 40>\r\n", u"", 1, {u"10", u"20", u"30 40"}, none},
         {u"<10 20 30\r\n", u"", 1, {u"10", u"20", u"3"}, none},
         {u"< 10 20 30>\r\n", u"", 1, {u"", u"10", u"20 30"}, none},
         {u"<1  3>\r\n", u"", 1, {u"1", u"", u"3"}, none},

@@ -18,7 +18,8 @@ TEST(CodePage, EveryByteIsOneCharacterAndBack) {
     // clang-format off
     const char16_t samples[][2] = {
         {0x41, u'A'}, {0x80, u'\u20AC'}, {0x81, u'\u0081'}, {0x8D, u'\u008D'}, {0x8F, u'\u008F'},
-        {0x90, u'\u0090'}, {0x92, u'\u2019'}, {0x9D, u'\u009D'}, {0x9F, u'\u0178'}, {0xFF, u'\u00FF'}};
+        {0x90, u'\u0090'}, {0x92, u'\u2019'}, {0x9D, u'\u009D'}, {0x9F, u'\u0178'},
+        {0xFF, u'\u00FF'}};
     // clang-format on
     for (const auto& [byte, character] : samples) {
         EXPECT_EQ(DecodeByte(static_cast<unsigned char>(byte)), character) << int{byte};

@@ -12,7 +12,8 @@ namespace {
 // clang-format off
 const std::pair<std::string, std::u16string> kSamples[] = {
     {"", u""}, {"a", u"a\r\n"}, {"a\r\nb\r\n", u"a\r\nb\r\n"}, {"a\r\nb", u"a\r\nb\r\n"},
-    {"a\rb\r", u"a\r\nb\r\n"}, {"a\rb", u"a\r\nb\r\n"}, {"a\nb\n", u"a\nb\n\r\n"}, {"\n", u"\n\r\n"},
+    {"a\rb\r", u"a\r\nb\r\n"}, {"a\rb", u"a\r\nb\r\n"}, {"a\nb\n", u"a\nb\n\r\n"},
+    {"\n", u"\n\r\n"},
     {"\r", u"\r\n"}, {"\r\n", u"\r\n"}, {"\r\r\n", u"\r\n\r\n"}, {"\n\r\r\n", u"\n\r\n\r\n"},
     {"a\r\n\r\n\r", u"a\r\n\r\n\r\n"}, {"\x80\r\xFF", u"\u20AC\r\n\u00FF\r\n"},
     {std::string("a\0b", 3), std::u16string(u"a\0b\r\n", 5)}};

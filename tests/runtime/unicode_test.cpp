@@ -19,7 +19,8 @@ TEST(Unicode, Utf8BothWays) {
         {u"a\xD800", "a\xEF\xBF\xBD"}};
     // Cut short, overlong, a surrogate, past U+10FFFF, no lead byte.
     const std::pair<std::string, std::u16string> from_utf8[] = {
-        {"\x80", u"\uFFFD"}, {"\xC2", u"\uFFFD"}, {"\xC2x", u"\uFFFDx"}, {"\xE2\x82", u"\uFFFD\uFFFD"},
+        {"\x80", u"\uFFFD"}, {"\xC2", u"\uFFFD"}, {"\xC2x", u"\uFFFDx"},
+        {"\xE2\x82", u"\uFFFD\uFFFD"},
         {"\xC0\x80", u"\uFFFD\uFFFD"}, {"\xE0\x80\x80", u"\uFFFD\uFFFD\uFFFD"},
         {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"}, {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
         {"\xF8\x88", u"\uFFFD\uFFFD"}};

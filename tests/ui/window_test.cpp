@@ -119,6 +119,8 @@ class WindowTest : public QObject {
             for (QMimeData* data : {&file, &text}) {
                 ScriptedWindow w;
                 w.Show();
+                QTest::keyClicks(w.window->textEdit(), "x");
+                w.Trigger("mnuConvert");  // appends CR LF, then tells "No # header."
                 QWidget* target = on_menu_bar ? static_cast<QWidget*>(w.window->menuBar())
                                               : w.window->textEdit()->viewport();
                 const QPoint at = target->mapTo(w.window.get(), QPoint(40, 5));
@@ -127,8 +129,12 @@ class WindowTest : public QObject {
                 QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
                 QApplication::sendEvent(w.window->windowHandle(), &drop);
                 const bool loads = data == &file;
-                QCOMPARE(w.Text(), loads ? "#Dropped\r\n" : on_menu_bar ? "" : "typed");
+                QCOMPARE(w.Text(), loads ? "#Dropped\r\n" : on_menu_bar ? "x\r\n" : "xtyped\r\n");
                 QCOMPARE(Q(w.dialog->FileName()), loads ? file.urls()[0].toLocalFile() : "");
+                if (loads) {
+                    w.window->textEdit()->undo();  // a load is a step of its own
+                    QCOMPARE(w.Text(), "x\r\n");
+                }
             }
         }
     }
@@ -189,6 +195,7 @@ class WindowTest : public QObject {
         const int menu = w.window->menuBar()->geometry().bottom() + 1;
         QCOMPARE(edit->geometry(), QRect(0, menu, 300, 200 - menu));
         QVERIFY(edit->horizontalScrollBar()->maximum() > 0);
+        QCOMPARE(edit->font().pointSize(), 9);
         QCOMPARE(QFontMetrics(edit->font()).horizontalAdvance('i'),
                  QFontMetrics(edit->font()).horizontalAdvance('W'));
         for (const auto& [name, key] : {std::pair{"mnuLoadFLG", QKeySequence::Open},

@@ -1,10 +1,11 @@
-#include "runtime/number_reading.h"
-
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <cmath>
 
 #include "runtime/failure.h"
+#include "runtime/number_reading.h"
+#include "runtime/number_text.h"
 
 namespace flg2scn {
 namespace {
@@ -17,7 +18,7 @@ TEST(NumberReading, Samples) {
         {u"007", 7}, {u"4 0", 40}, {u" \t\n-\t7 .\n5", -7.5}, {u"1.2.3", 1.2}, {u".", 0},
         {u"-.", 0}, {u"5.", 5}, {u".25", 0.25}, {u"--5", 0}, {u"5-3", 5}, {u"1e2", 100},
         {u"1E2", 100}, {u"1D2", 100}, {u"1d-2", 0.01}, {u"3e", 3}, {u"4e+", 4}, {u"4e+x7", 4},
-        {u"1e 2", 100}, {u"0x10", 0}, {u"12abc", 12}, {u"&H10", 16}, {u"&h1f", 31},
+        {u"1e 2", 100}, {u"0x10", 0}, {u"12abc", 12}, {u"&H10", 16}, {u"&h1f", 31}, {u"&H1@", 1},
         {u"&HFFFFFFFFFFFF", 281474976710655}, {u"&O17", 15}, {u"&o78", 7}, {u"&H", 0}, {u"&", 0},
         {u"&X1", 0}, {u"1e-400", 0}, {u"0e99999", 0}, {u"0.000000000000000000001", 1e-21},
         {u"1.7976931348623157e308", DBL_MAX}, {u"4.9406564584124654e-324", 4.9406564584124654e-324},
@@ -31,6 +32,27 @@ TEST(NumberReading, Samples) {
     }
     for (const auto& text : too_large) {
         EXPECT_THROW(ReadNumber(text), RuntimeFailure) << text.size();
+    }
+}
+
+TEST(NumberText, Samples) {
+    // clang-format off
+    const std::pair<double, std::u16string> samples[] = {
+        {0, u" 0"}, {-0.0, u" 0"}, {130, u" 130"}, {42.5, u" 42.5"}, {0.5, u" .5"},
+        {0.1 + 0.2, u" .3"}, {2.0 / 3, u" .666666666666667"}, {30.00012, u" 30.00012"},
+        {0.0001, u" .0001"}, {0.00012345, u" .00012345"}, {1e-5, u" 1E-05"},
+        {9.99999999997669e-05, u" 9.99999999997669E-05"}, {999999999999965, u" 999999999999965"},
+        {999999999999999.5, u" 1E+15"}, {1.00000000000003e15, u" 1.00000000000003E+15"},
+        {123456789012345678.0, u" 1.23456789012346E+17"}, {1e100, u" 1E+100"},
+        {DBL_MAX, u" 1.79769313486232E+308"}, {4.9406564584124654e-324, u" 4.94065645841247E-324"},
+        {100000, u" 100000"}, {-94, u" -94"}, {-0.5, u" -.5"}, {-1.5e-7, u" -1.5E-07"},
+        {-2e20, u" -2E+20"}};
+    // clang-format on
+    for (const auto& [value, text] : samples) {
+        EXPECT_EQ(NumberText(value), text) << value;
+    }
+    for (const double not_finite : {INFINITY, -INFINITY, NAN}) {
+        EXPECT_THROW(NumberText(not_finite), RuntimeFailure);
     }
 }
 
