@@ -8,7 +8,11 @@ std::u16string QtFilters(std::u16string_view filter) {
     const QStringList parts = QString::fromStdU16String(std::u16string(filter)).split(u'|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        filters << parts[i] + QStringLiteral(" (") + parts[i + 1] + u')';
+        // "*.*" matches every name where the filter comes from, but here only names
+        // with a dot in them.
+        const QString pattern =
+            parts[i + 1] == QStringLiteral("*.*") ? QStringLiteral("*") : parts[i + 1];
+        filters << parts[i] + QStringLiteral(" (") + pattern + u')';
     }
     return filters.join(QStringLiteral(";;")).toStdU16String();
 }

@@ -29,7 +29,7 @@ class QtFileDialog : public FileDialog {
 };
 
 // "Flag Files|*.flg|All files|*.*" as Qt writes filters: "Flag Files (*.flg)" and
-// "All files (*.*)", in their order.
+// "All files (*)", in their order.
 std::u16string QtFilters(std::u16string_view filter);
 
 }  // namespace flg2scn

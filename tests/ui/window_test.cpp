@@ -176,7 +176,7 @@ class WindowTest : public QObject {
         dialog.ShowOpen();
         QCOMPARE(Q(dialog.FileName()), QString::fromStdString(dir.Path("start.flg")));
         QCOMPARE(filters,
-                 QStringList({"Flag Files (*.flg)", "All files (*.*)", "Flag Files (*.flg)"}));
+                 QStringList({"Flag Files (*.flg)", "All files (*)", "Flag Files (*.flg)"}));
     }
 
     // 6555 by 5520 twips are 437 by 368 pixels at 96 dots to the inch. Lines do not
