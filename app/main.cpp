@@ -1,10 +1,56 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QStringList>
+#include <cstdio>
 
 #include "ui/main_window.h"
 
+namespace {
+
+constexpr int kUsageError = 2;
+
+int UsageError(const QString& problem) {
+    std::fprintf(stderr, "flg2scn: %s\nTry 'flg2scn --help' for more information.\n",
+                 qUtf8Printable(problem));
+    return kUsageError;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    // The command line is read before the application exists, so that --help and
+    // --version need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Converts flag files (.flg) into scenario files (.scn) in a window."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("a flag file to load"),
+                                 QStringLiteral("[FILE]"));
+    if (!parser.parse(arguments)) {
+        return UsageError(parser.errorText());
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // Without an application object Qt cannot know the program's name.
+        QString text = parser.helpText();
+        text.replace(QStringLiteral("<executable_name>"), QStringLiteral("flg2scn"));
+        std::fputs(qUtf8Printable(text), stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("flg2scn %s\n", FLG2SCN_VERSION);
+        return 0;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        return UsageError(QStringLiteral("give at most one FILE"));
+    }
+
     QApplication app(argc, argv);
     // A name, not a display name: Qt would append a display name to every title.
     QApplication::setApplicationName(QStringLiteral("flg2scn"));
@@ -13,7 +59,7 @@ int main(int argc, char* argv[]) {
     flg2scn::MainWindow window;
     window.show();
     // A file handed over by the desktop (opening a .flg file) loads as if dropped.
-    if (const QStringList files = QApplication::arguments().mid(1); files.size() == 1) {
+    if (!files.isEmpty()) {
         window.openFile(QFileInfo(files.first()).absoluteFilePath());
     }
     return app.exec();

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The window program's command line: help and version need no display; more
+# than one FILE and an unknown option are usage errors.
+#   command_line_test.sh PROGRAM
+set -uo pipefail
+program=$1
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+fail() { echo "FAIL: $*"; exit 1; }
+check() {  # ARGS... -- STATUS STDOUT-START STDERR-START
+  local args=() ; while [ "$1" != -- ]; do args+=("$1"); shift; done; shift
+  out=$("$program" "${args[@]}" 2>/tmp/flg2scn-cl-err.$$); status=$?
+  err=$(cat /tmp/flg2scn-cl-err.$$); rm -f /tmp/flg2scn-cl-err.$$
+  [ "$status" = "$1" ] || fail "${args[*]}: exit $status, not $1 ($err)"
+  [[ "$out" == "$2"* ]] || fail "${args[*]}: output '$out'"
+  [[ "$err" == "$3"* ]] || fail "${args[*]}: error '$err'"
+}
+check --help -- 0 "Usage: flg2scn [options] [FILE]" ""
+check -h -- 0 "Usage: " ""
+check --version -- 0 "flg2scn 0." ""
+check a.flg b.flg -- 2 "" "flg2scn: give at most one FILE"
+check --frobnicate -- 2 "" "flg2scn: Unknown option 'frobnicate'."
+echo "help, version and usage errors as expected"
