@@ -17,21 +17,42 @@ std::u16string QtFilters(std::u16string_view filter) {
     return filters.join(QStringLiteral(";;")).toStdU16String();
 }
 
-void QtFileDialog::Show(Picker pick) {
+namespace {
+
+// "scn" for a filter "Scenario File (*.scn)"; nothing for "All files (*)".
+QString Extension(const QString& filter) {
+    const QString pattern = filter.section(u'(', -1).chopped(1);
+    return pattern.startsWith(QStringLiteral("*.")) && !pattern.contains(u' ') ? pattern.mid(2)
+                                                                               : QString();
+}
+
+}  // namespace
+
+void QtFileDialog::Show(QFileDialog::AcceptMode mode) {
     const QString filters = QString::fromStdU16String(QtFilters(filter_));
-    QString first = filters.section(QStringLiteral(";;"), 0, 0);
-    // No default extension: the name is taken as the user gives it.
-    file_name_ = pick(parent_, QString(), QString::fromStdU16String(file_name_), filters, &first,
-                      QFileDialog::Options())
-                     .toStdU16String();
+    // A start name that ends in a file name selects that file.
+    QFileDialog dialog(parent_, QString(), QString::fromStdU16String(file_name_), filters);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    const QString first = filters.section(QStringLiteral(";;"), 0, 0);
+    dialog.selectNameFilter(first);
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setDefaultSuffix(Extension(first));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, [&dialog](const QString& filter) {
+            dialog.setDefaultSuffix(Extension(filter));
+        });
+    }
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    file_name_ = chosen ? dialog.selectedFiles().constFirst().toStdU16String() : u"";
 }
 
 void QtFileDialog::ShowOpen() {
-    Show(&QFileDialog::getOpenFileName);
+    Show(QFileDialog::AcceptOpen);
 }
 
 void QtFileDialog::ShowSave() {
-    Show(&QFileDialog::getSaveFileName);
+    Show(QFileDialog::AcceptSave);
 }
 
 }  // namespace flg2scn

@@ -7,7 +7,8 @@
 
 namespace flg2scn {
 
-// The file dialog service on QFileDialog, modal over `parent`.
+// The file dialog service on QFileDialog, modal over `parent`. A name typed
+// without an extension into the save dialog gets the chosen filter's.
 class QtFileDialog : public FileDialog {
   public:
     explicit QtFileDialog(QWidget* parent) : parent_(parent) {}
@@ -19,9 +20,7 @@ class QtFileDialog : public FileDialog {
     void ShowSave() override;
 
   private:
-    using Picker = QString (*)(QWidget*, const QString&, const QString&, const QString&, QString*,
-                               QFileDialog::Options);
-    void Show(Picker pick);
+    void Show(QFileDialog::AcceptMode mode);
 
     QWidget* parent_;
     std::u16string filter_;

@@ -177,6 +177,19 @@ class WindowTest : public QObject {
         QCOMPARE(Q(dialog.FileName()), QString::fromStdString(dir.Path("start.flg")));
         QCOMPARE(filters,
                  QStringList({"Flag Files (*.flg)", "All files (*)", "Flag Files (*.flg)"}));
+        // A bare name typed into the save dialog gets the filter's extension.
+        dialog.SetFilter(u"Scenario File|*.scn");
+        for (const QString& typed : {QStringLiteral("noext"), QStringLiteral("name.txt")}) {
+            const test::ModalWatcher<QFileDialog> save([&](QFileDialog* shown) {
+                auto* name = shown->findChild<QLineEdit*>("fileNameEdit");
+                name->setText(typed);
+                QTest::keyClick(name, Qt::Key_Return);
+            });
+            dialog.SetFileName(dir.path().u16string());
+            dialog.ShowSave();
+            QCOMPARE(Q(dialog.FileName()),
+                     QString::fromStdString(dir.Path(typed == "noext" ? "noext.scn" : "name.txt")));
+        }
     }
 
     // 6555 by 5520 twips are 437 by 368 pixels at 96 dots to the inch. Lines do not
