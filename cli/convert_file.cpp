@@ -14,19 +14,18 @@ namespace flg2scn {
 
 namespace {
 
-Conversion ConvertStream(int fd, const std::string& name) {
-    FlagStreamConverter converter;
+void ConvertStream(int fd, const std::string& name, FlagStreamConverter& converter) {
     ReadPieces(fd, name, kMaxBatchFileBytes,
                [&](std::string_view piece) { converter.Feed(piece); });
-    return converter.Finish();
 }
 
-Conversion ConvertInput(const std::string& input) {
+void ConvertInput(const std::string& input, FlagStreamConverter& converter) {
     if (input == kStandardStream) {
-        return ConvertStream(STDIN_FILENO, "standard input");
+        ConvertStream(STDIN_FILENO, "standard input", converter);
+    } else {
+        const FileDescriptor file = OpenRegularFile(input, kMaxBatchFileBytes);
+        ConvertStream(file.get(), input, converter);
     }
-    const FileDescriptor file = OpenRegularFile(input, kMaxBatchFileBytes);
-    return ConvertStream(file.get(), input);
 }
 
 void Save(const std::string& output, std::u16string_view text) {
@@ -58,18 +57,29 @@ std::string ScenarioFileName(const std::string& flag_file) {
     return flag_file + ".scn";
 }
 
-std::optional<std::string> ConvertFlagFile(const std::string& input, const std::string& output) {
+std::optional<ConversionFailure> ConvertFlagFile(const std::string& input,
+                                                 const std::string& output) {
     try {
-        const auto result = ConvertInput(input);
+        FlagStreamConverter converter;
+        ConvertInput(input, converter);
+        const Conversion result = converter.Finish();
         if (const auto* problem = std::get_if<Problem>(&result)) {
-            return Narrow(ProblemText(*problem));
+            // A file saved with LF line ends is one long line, and the message alone
+            // does not tell why.
+            return ConversionFailure{Narrow(ProblemText(*problem)),
+                                     converter.saw_lone_lf()
+                                         ? "its lines end in LF alone; flag files need CR LF "
+                                           "line ends"
+                                         : ""};
         }
         Save(output, std::get<std::u16string>(result));
         return std::nullopt;
     } catch (const FileError& error) {
         // A file that could not be read is named in front of the message already.
-        return error.operation == FileError::Operation::kRead && error.path == input ? error.reason
-                                                                                     : error.what();
+        return ConversionFailure{
+            error.operation == FileError::Operation::kRead && error.path == input ? error.reason
+                                                                                  : error.what(),
+            ""};
     }
 }
 

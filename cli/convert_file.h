@@ -17,9 +17,17 @@ constexpr std::size_t kMaxBatchFileBytes = std::size_t{1} << 30;
 // becomes ".scn"; any other name gets ".scn" appended.
 std::string ScenarioFileName(const std::string& flag_file);
 
+// Why a file did not convert: the message, and where the cause is plain, a hint
+// at it to show after the message (else empty).
+struct ConversionFailure {
+    std::string message;
+    std::string hint;
+};
+
 // Loads `input`, converts it as "&Convert It" does and writes the scenario as
-// "&Save .SCN" does. Returns nothing on success, or the message that tells why it
-// failed; then nothing is written.
-std::optional<std::string> ConvertFlagFile(const std::string& input, const std::string& output);
+// "&Save .SCN" does. Returns nothing on success, or why it failed; then nothing
+// is written.
+std::optional<ConversionFailure> ConvertFlagFile(const std::string& input,
+                                                 const std::string& output);
 
 }  // namespace flg2scn

@@ -81,7 +81,10 @@ int main(int argc, char** argv) {
                                        ? file
                                        : flg2scn::ScenarioFileName(file);
         if (const auto failure = flg2scn::ConvertFlagFile(file, target)) {
-            std::fprintf(stderr, "flg2scn-cli: %s: %s\n", file.c_str(), failure->c_str());
+            std::fprintf(stderr, "flg2scn-cli: %s: %s\n", file.c_str(), failure->message.c_str());
+            if (!failure->hint.empty()) {
+                std::fprintf(stderr, "flg2scn-cli: %s: %s\n", file.c_str(), failure->hint.c_str());
+            }
             status = 1;
         }
     }

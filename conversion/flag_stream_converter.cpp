@@ -8,6 +8,7 @@ namespace flg2scn {
 // either character, and the rules ignore every other line.
 FlagStreamConverter::FlagStreamConverter()
     : splitter_([this](std::string_view line) {
+          saw_lone_lf_ = saw_lone_lf_ || line.find('\n') != std::string_view::npos;
           if (!line.empty() && (line.front() == '#' || line.front() == '<')) {
               converter_.ReadLine(DecodeText(line));
           } else {

@@ -19,9 +19,13 @@ class FlagStreamConverter {
 
     void Feed(std::string_view bytes) { splitter_.Feed(bytes); }
     Conversion Finish();
+    // Whether a line held an LF that no CR came before: a file with LF line ends,
+    // which reads as a single line.
+    bool saw_lone_lf() const { return saw_lone_lf_; }
 
   private:
     FlagTextConverter converter_;
+    bool saw_lone_lf_ = false;
     LineSplitter splitter_;
 };
 
