@@ -26,6 +26,11 @@ deps:
 	  dpkg-query -W -f='$${Status}' "$$p" 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
+	  if [ -n "$(SUDO)" ] && ! command -v sudo >/dev/null; then \
+	    echo "Missing Debian packages:$$missing"; \
+	    echo "Install them as root (apt-get install$$missing), or run make as root."; \
+	    exit 1; \
+	  fi; \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update && \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
