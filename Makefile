@@ -6,9 +6,10 @@ FUZZ_SECONDS ?= 300
 # display with xdotool for the window's smoke test, GNU time for the benchmarks'
 # peak memory, the desktop file and AppStream validators, clang with libFuzzer's
 # runtime for the fuzzers, clang-tidy and clang-format for the lint. Packaging:
-# dpkg-shlibdeps (dpkg-dev) and file, which CPack uses to find libraries.
+# dpkg-shlibdeps (dpkg-dev) and file, which CPack uses to find libraries; lintian
+# checks the package.
 DEB_PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev \
-                xvfb xauth xdotool time desktop-file-utils appstream dpkg-dev file \
+                xvfb xauth xdotool time desktop-file-utils appstream dpkg-dev file lintian \
                 clang-14 libclang-rt-14-dev clang-tidy clang-format
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

@@ -9,6 +9,8 @@ id=org.flg2scn.flg2scn
 expected="bin/flg2scn
 bin/flg2scn-cli
 share/applications/$id.desktop
+share/doc/flg2scn/changelog.gz
+share/doc/flg2scn/copyright
 share/icons/hicolor/scalable/apps/$id.svg
 share/man/man1/flg2scn-cli.1.gz
 share/man/man1/flg2scn.1.gz
@@ -43,4 +45,8 @@ for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
   [[ ", $depends," == *", $library "* ]] || fail "Depends lacks $library: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = flg2scn ] || fail "package name"
+# No error or warning; information about the binaries' .comment section may stay.
+tags=$(lintian --pedantic --info "$deb" 2>/dev/null | grep -v 'binary-has-unneeded-section .comment' || true)
+[ -z "$tags" ] || fail "lintian:
+$tags"
 echo "install tree and package hold the expected files; Depends: $depends"
