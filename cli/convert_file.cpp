@@ -23,7 +23,7 @@ void ConvertInput(const std::string& input, FlagStreamConverter& converter) {
     if (input == kStandardStream) {
         ConvertStream(STDIN_FILENO, "standard input", converter);
     } else {
-        const FileDescriptor file = OpenRegularFile(input, kMaxBatchFileBytes);
+        const FileDescriptor file = OpenFileOrPipe(input, kMaxBatchFileBytes);
         ConvertStream(file.get(), input, converter);
     }
 }

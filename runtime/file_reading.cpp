@@ -46,29 +46,55 @@ FileDescriptor::~FileDescriptor() {
     }
 }
 
-FileDescriptor OpenRegularFile(const std::string& path, std::size_t max_bytes, std::size_t* size) {
-    // Non-blocking, so that opening a FIFO does not wait for a writer.
+namespace {
+
+// Opens `path` without waiting for a FIFO's writer and gives what it is.
+FileDescriptor OpenWithStatus(const std::string& path, struct stat& status) {
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.get() < 0) {
-        Fail(path, SystemReason(errno));
-    }
-    struct stat status {};
-    if (::fstat(file.get(), &status) != 0) {
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0) {
         Fail(path, SystemReason(errno));
     }
     if (S_ISDIR(status.st_mode)) {
         Fail(path, SystemReason(EISDIR));
     }
+    return file;
+}
+
+// Refuses what is no regular file, or one larger than `max_bytes`.
+void CheckRegular(const std::string& path, const struct stat& status, std::size_t max_bytes) {
     if (!S_ISREG(status.st_mode)) {
         Fail(path, "not a regular file");
     }
     if (static_cast<std::size_t>(status.st_size) > max_bytes) {
         Fail(path, TooLarge(max_bytes));
     }
+}
+
+}  // namespace
+
+FileDescriptor OpenRegularFile(const std::string& path, std::size_t max_bytes, std::size_t* size) {
+    struct stat status {};
+    FileDescriptor file = OpenWithStatus(path, status);
+    CheckRegular(path, status, max_bytes);
     if (size != nullptr) {
         *size = static_cast<std::size_t>(status.st_size);
     }
     return file;
+}
+
+FileDescriptor OpenFileOrPipe(const std::string& path, std::size_t max_bytes) {
+    // Told apart before opening: even a non-blocking open of a FIFO lets its
+    // writer go ahead, and opening it again would then wait for a second one.
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0 || !S_ISFIFO(status.st_mode)) {
+        return OpenRegularFile(path, max_bytes);
+    }
+    // Blocking, so that reading waits for the writer as standard input does.
+    FileDescriptor pipe(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (pipe.get() < 0) {
+        Fail(path, SystemReason(errno));
+    }
+    return pipe;
 }
 
 std::string ReadFileBytes(const std::string& path, std::size_t max_bytes) {

@@ -32,6 +32,11 @@ class FileDescriptor {
 FileDescriptor OpenRegularFile(const std::string& path, std::size_t max_bytes,
                                std::size_t* size = nullptr);
 
+// Opens a regular file as OpenRegularFile does, or a pipe or FIFO (a /dev/fd name
+// from process substitution, a named pipe), which is read like standard input:
+// its opening waits for a writer.
+FileDescriptor OpenFileOrPipe(const std::string& path, std::size_t max_bytes);
+
 // All bytes of a regular file, opened as OpenRegularFile does.
 std::string ReadFileBytes(const std::string& path, std::size_t max_bytes);
 

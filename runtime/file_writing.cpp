@@ -67,11 +67,17 @@ std::string FollowLinks(const std::string& path) {
 }
 
 void WriteInPlace(const std::string& path, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    // Non-blocking, so that a FIFO without a reader fails at once instead of
+    // waiting; once open, the writes block as usual.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         Fail(path, errno);
     }
-    int error = WriteAll(fd, bytes);
+    const int flags = ::fcntl(fd, F_GETFL);
+    int error = flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0 ? errno : 0;
+    if (error == 0) {
+        error = WriteAll(fd, bytes);
+    }
     if (::close(fd) != 0 && error == 0) {
         error = errno;
     }
@@ -90,8 +96,14 @@ void ReplaceRegularFile(const std::string& path, const std::string& target,
                         const struct stat* old_status, std::string_view bytes) {
     std::string temporary = Folder(target) + "/.flg2scn-XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
+    if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
         Fail(path, errno);
+    }
+    if (fd < 0) {
+        // The refusal is the folder's, even where the old file itself may be written.
+        throw FileError(
+            FileError::Operation::kWrite, path,
+            "the folder " + Folder(target) + " cannot be written to (" + SystemReason(errno) + ")");
     }
     int error = 0;
     if (old_status != nullptr) {

@@ -1,10 +1,15 @@
 // Runs flg2scn-cli as a process, as a user or a script would.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 #include "cli/convert_file.h"
 #include "support/harbour.h"
@@ -77,6 +82,10 @@ TEST(Cli, ABatchGoesOnPastFilesThatFail) {
 TEST(Cli, StandardStreamsOutputsAndUsage) {
     TempDir dir;
     WriteBytes(dir.Path("-h.flg"), kHarbourFlg);
+    // A named pipe is read like standard input, once its writer comes.
+    ASSERT_EQ(::mkfifo(dir.Path("pipe.flg").c_str(), 0600), 0);
+    std::signal(SIGPIPE, SIG_IGN);
+    std::thread writer([&] { WriteBytes(dir.Path("pipe.flg"), kHarbourFlg); });
     const std::string usage = "\nTry 'flg2scn-cli --help' for more information.\n";
     const std::string full =
         "flg2scn-cli: -h.flg: cannot write /dev/full: No space left on device\n";
@@ -86,6 +95,7 @@ TEST(Cli, StandardStreamsOutputsAndUsage) {
         {"-", "", 1, "", "flg2scn-cli: -: Nothing to convert!\n"},
         {"- <.", "", 1, "", "flg2scn-cli: -: cannot read standard input: Is a directory\n"},
         {"-o - -- -h.flg", "", 0, kHarbourScn, ""},
+        {"-o - pipe.flg", "", 0, kHarbourScn, ""},
         {"--output=named.scn -", kHarbourFlg, 0, "", ""},
         {"-o /dev/full -- -h.flg", "", 1, "", full},
         {"", "", 2, "", "flg2scn-cli: no FILE given" + usage},
@@ -97,8 +107,12 @@ TEST(Cli, StandardStreamsOutputsAndUsage) {
     for (const auto& [args, input, status, out, err] : runs) {
         EXPECT_EQ(RunCli(dir, args, input), CliRun(status, out, err)) << args;
     }
+    // A writer still waiting (the program never opened the pipe) is let go.
+    const int release = ::open(dir.Path("pipe.flg").c_str(), O_RDONLY | O_NONBLOCK);
+    writer.join();
+    ::close(release);
     EXPECT_EQ(ReadBytes(dir.Path("named.scn")), kHarbourScn);
-    EXPECT_EQ(dir.Names(), "-h.flg named.scn");
+    EXPECT_EQ(dir.Names(), "-h.flg named.scn pipe.flg");
     EXPECT_TRUE(
         std::get<1>(RunCli(dir, "--help")).starts_with("Usage: flg2scn-cli [-o OUTPUT] FILE..."));
 }

@@ -80,6 +80,7 @@ TEST(TextFileWriting, AFailureLeavesTheOldFileAndNoOther) {
     test::TempDir locked;
     const std::string old = dir.Path("old.scn");
     WriteBytes(old, "old");
+    ASSERT_EQ(::mkfifo(dir.Path("fifo").c_str(), 0600), 0);
     ASSERT_EQ(::chmod(locked.path().c_str(), 0500), 0);
     const bool immutable = std::system(("chattr +i " + old + " 2>/dev/null").c_str()) == 0;
     // clang-format off
@@ -87,9 +88,12 @@ TEST(TextFileWriting, AFailureLeavesTheOldFileAndNoOther) {
         {old, u"ok\r\n\u4E2D", "line 2, column 1: the character U+4E2D has no place in the "
                                "Windows-1252 code page"},
         {"/dev/full", u"x", "No space left on device"},
+        {dir.Path("fifo"), u"x", "No such device or address"},  // no reader: no waiting
         {dir.Path("missing/a.scn"), u"x", "No such file or directory"},
         {dir.path().string(), u"x", "Is a directory"},
-        {::geteuid() == 0 ? "/sys/flg2scn.scn" : locked.Path("a.scn"), u"x", "Permission denied"},
+        {::geteuid() == 0 ? "/sys/flg2scn.scn" : locked.Path("a.scn"), u"x",
+         "the folder " + (::geteuid() == 0 ? "/sys" : locked.path().string()) +
+             " cannot be written to (Permission denied)"},
         {immutable ? old : "/dev/null", u"x", immutable ? "Operation not permitted" : ""}};
     // clang-format on
     for (const auto& [path, text, reason] : failures) {
@@ -101,7 +105,7 @@ TEST(TextFileWriting, AFailureLeavesTheOldFileAndNoOther) {
         ASSERT_EQ(std::system(("chattr -i " + old).c_str()), 0);
     }
     EXPECT_EQ(ReadBytes(old), "old");
-    EXPECT_EQ(dir.Names(), "old.scn");
+    EXPECT_EQ(dir.Names(), "fifo old.scn");
 }
 
 // Stopped by the file size limit, or killed once it writes: the old file stays.
