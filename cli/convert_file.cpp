@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <new>
 #include <variant>
 
 #include "conversion/flag_stream_converter.h"
@@ -74,6 +75,9 @@ std::optional<ConversionFailure> ConvertFlagFile(const std::string& input,
         }
         Save(output, std::get<std::u16string>(result));
         return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        // A line too long to hold; the batch goes on with the next file.
+        return ConversionFailure{"out of memory", ""};
     } catch (const FileError& error) {
         // A file that could not be read is named in front of the message already.
         return ConversionFailure{

@@ -1,5 +1,7 @@
 #include "commands/file_commands.h"
 
+#include <new>
+
 #include "commands/messages.h"
 #include "runtime/file_error.h"
 #include "runtime/text_file.h"
@@ -23,6 +25,10 @@ void LoadFlagFile(const std::u16string& name, TextArea& text_area, MessageBox& m
         text = ReadTextFile(ToUtf8(name));
     } catch (const FileError& error) {
         TellFileError(messages, name, error);
+        return;
+    } catch (const std::bad_alloc&) {
+        TellFileError(messages, name,
+                      FileError(FileError::Operation::kRead, ToUtf8(name), "out of memory"));
         return;
     }
     text_area.SetText(std::move(text));

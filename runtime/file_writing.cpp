@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <fstream>
 #include <memory>
 
 #include "runtime/file_error.h"
@@ -86,10 +87,25 @@ void WriteInPlace(const std::string& path, std::string_view bytes) {
     }
 }
 
+// The process's file mode mask, read once. Linux tells it in /proc without the
+// umask(0)-and-back that would race with any other thread creating a file.
+mode_t FileModeMask() {
+    static const mode_t mask = [] {
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);) {
+            if (line.starts_with("Umask:")) {
+                return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+            }
+        }
+        const mode_t old = ::umask(0);
+        ::umask(old);
+        return old;
+    }();
+    return mask;
+}
+
 mode_t NewFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    return 0666 & ~FileModeMask();
 }
 
 void ReplaceRegularFile(const std::string& path, const std::string& target,

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -77,6 +78,26 @@ TEST(Cli, ABatchGoesOnPastFilesThatFail) {
     EXPECT_EQ(ReadBytes(dir.Path("other.txt.scn")), kHarbourScn);
     EXPECT_EQ(dir.Names(),
               "binary.flg four.flg good.FLG good.scn huge.flg lf.flg other.txt other.txt.scn");
+}
+
+// A line too long for the memory there is fails that file alone. AddressSanitizer
+// cannot run under a memory limit.
+TEST(Cli, OutOfMemoryIsTheFilesFailure) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "no memory limit under AddressSanitizer";
+#endif
+    TempDir dir;
+    WriteBytes(dir.Path("long.flg"), "#");
+    std::filesystem::resize_file(dir.Path("long.flg"), 400 << 20);
+    WriteBytes(dir.Path("good.flg"), kHarbourFlg);
+    rlimit old{};
+    ::getrlimit(RLIMIT_AS, &old);
+    const rlimit limit{300 << 20, old.rlim_max};
+    ::setrlimit(RLIMIT_AS, &limit);
+    const CliRun run = RunCli(dir, "long.flg good.flg");
+    ::setrlimit(RLIMIT_AS, &old);
+    EXPECT_EQ(run, CliRun(1, "", "flg2scn-cli: long.flg: out of memory\n"));
+    EXPECT_EQ(ReadBytes(dir.Path("good.scn")), kHarbourScn);
 }
 
 TEST(Cli, StandardStreamsOutputsAndUsage) {

@@ -69,6 +69,10 @@ TEST(TextFileWriting, WritesTheTextAndCrLfKeepingModeAndLinks) {
     EXPECT_EQ(ReadBytes(dir.Path("created.scn")), "\r\n");
     EXPECT_EQ(std::filesystem::status(dir.Path("target.scn")).permissions(),
               std::filesystem::perms(0640));
+    const mode_t mask = ::umask(0);  // a new file follows the mask
+    ::umask(mask);
+    EXPECT_EQ(std::filesystem::status(dir.Path("created.scn")).permissions(),
+              std::filesystem::perms(0666 & ~mask));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.Path("link.scn")));
     EXPECT_EQ(dir.Names(), "created.scn dangling.scn link.scn target.scn");
 }
