@@ -16,7 +16,7 @@ TEST(Unicode, Utf8BothWays) {
     // Lone surrogates.
     const std::pair<std::u16string, std::string> to_utf8[] = {
         {u"\xD800", "\xEF\xBF\xBD"}, {u"\xDC00\xD800", "\xEF\xBF\xBD\xEF\xBF\xBD"},
-        {u"a\xD800", "a\xEF\xBF\xBD"}};
+        {u"a\xD800", "a\xEF\xBF\xBD"}, {u"a\xDC00", "a\xEF\xBF\xBD"}};
     // Cut short, overlong, a surrogate, past U+10FFFF, no lead byte.
     const std::pair<std::string, std::u16string> from_utf8[] = {
         {"\x80", u"\uFFFD"}, {"\xC2", u"\uFFFD"}, {"\xC2x", u"\uFFFDx"},
