@@ -12,13 +12,9 @@
 
 using flg2scn::MessageIcon;
 
-namespace {
+using flg2scn::fuzz::Require;
 
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+namespace {
 
 bool IsOneOfTheMessages(const flg2scn::test::Message& m) {
     return (m.text == u"Nothing to convert!" && m.title == u"Error" &&

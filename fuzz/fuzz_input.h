@@ -2,11 +2,20 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "runtime/code_page.h"
 
 namespace flg2scn::fuzz {
+
+// A property that does not hold ends the run as a crash, which the fuzzer reports
+// with the input.
+inline void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
 
 // The fuzzer's bytes as a text: each byte one character of the code page, which
 // reaches every character the flag rules care about; a first byte of 0xFF takes

@@ -6,19 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/fuzz_input.h"
 #include "runtime/code_page.h"
 #include "runtime/line_reading.h"
 #include "runtime/line_splitter.h"
 
-namespace {
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
+using flg2scn::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {

@@ -13,13 +13,9 @@
 #include "runtime/number_reading.h"
 #include "runtime/number_text.h"
 
-namespace {
+using flg2scn::fuzz::Require;
 
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+namespace {
 
 bool HasAtMost15Digits(double value) {
     char text[64];

@@ -7,19 +7,12 @@
 
 #include "commands/convert_command.h"
 #include "conversion/flag_stream_converter.h"
+#include "fuzz/fuzz_input.h"
 #include "runtime/line_reading.h"
 #include "runtime/text_file.h"
 #include "support/recording_services.h"
 
-namespace {
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-}  // namespace
+using flg2scn::fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
