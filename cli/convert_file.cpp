@@ -15,17 +15,18 @@ namespace flg2scn {
 
 namespace {
 
-void ConvertStream(int fd, const std::string& name, FlagStreamConverter& converter) {
+// Hands a stream's bytes to the converter as they arrive.
+void FeedStream(int fd, const std::string& name, FlagStreamConverter& converter) {
     ReadPieces(fd, name, kMaxBatchFileBytes,
                [&](std::string_view piece) { converter.Feed(piece); });
 }
 
-void ConvertInput(const std::string& input, FlagStreamConverter& converter) {
+void FeedInput(const std::string& input, FlagStreamConverter& converter) {
     if (input == kStandardStream) {
-        ConvertStream(STDIN_FILENO, "standard input", converter);
+        FeedStream(STDIN_FILENO, "standard input", converter);
     } else {
         const FileDescriptor file = OpenFileOrPipe(input, kMaxBatchFileBytes);
-        ConvertStream(file.get(), input, converter);
+        FeedStream(file.get(), input, converter);
     }
 }
 
@@ -62,7 +63,7 @@ std::optional<ConversionFailure> ConvertFlagFile(const std::string& input,
                                                  const std::string& output) {
     try {
         FlagStreamConverter converter;
-        ConvertInput(input, converter);
+        FeedInput(input, converter);
         const Conversion result = converter.Finish();
         if (const auto* problem = std::get_if<Problem>(&result)) {
             // A file saved with LF line ends is one long line, and the message alone
