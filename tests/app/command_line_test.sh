@@ -19,4 +19,7 @@ check -h -- 0 "Usage: " ""
 check --version -- 0 "flg2scn 0." ""
 check a.flg b.flg -- 2 "" "flg2scn: give at most one FILE"
 check --frobnicate -- 2 "" "flg2scn: Unknown option 'frobnicate'."
-echo "help, version and usage errors as expected"
+# One FILE starts the window: still running when stopped after a second.
+QT_QPA_PLATFORM=offscreen timeout 1 "$program" a.flg >/dev/null 2>&1; status=$?
+[ "$status" = 124 ] || fail "a.flg: the window did not start (exit $status)"
+echo "help, version, one FILE and usage errors as expected"
