@@ -1,20 +1,77 @@
 #include "conversion/flag_stream_converter.h"
 
+#include <algorithm>
+
 #include "runtime/code_page.h"
 
 namespace flg2scn {
 
+namespace {
+
+// A kept line that spans pieces is held in chunks of this size, so that however
+// small the pieces come (a pipe may give a byte at a time) it costs its length.
+constexpr std::size_t kChunk = std::size_t{128} << 10;
+
+}  // namespace
+
+FlagStreamConverter::FlagStreamConverter()
+    : splitter_([this](std::string_view part, bool line_ends) { TakePart(part, line_ends); }) {}
+
 // Only lines beginning with '#' or '<' are decoded: no other byte decodes to
 // either character, and the rules ignore every other line.
-FlagStreamConverter::FlagStreamConverter()
-    : splitter_([this](std::string_view line) {
-          saw_lone_lf_ = saw_lone_lf_ || line.find('\n') != std::string_view::npos;
-          if (!line.empty() && (line.front() == '#' || line.front() == '<')) {
-              converter_.ReadLine(DecodeText(line));
-          } else {
-              converter_.SkipLine();
-          }
-      }) {}
+void FlagStreamConverter::TakePart(std::string_view part, bool line_ends) {
+    if (!saw_lone_lf_) {
+        saw_lone_lf_ = part.find('\n') != std::string_view::npos;
+    }
+    if (!line_started_) {
+        line_kept_ = !part.empty() && (part.front() == '#' || part.front() == '<');
+        line_started_ = true;
+    }
+    if (line_kept_ && !line_ends) {
+        HoldPart(part);
+    }
+    if (!line_ends) {
+        return;
+    }
+    if (line_kept_) {
+        EndKeptLine(part);
+    } else {
+        converter_.SkipLine();
+    }
+    line_started_ = false;
+}
+
+void FlagStreamConverter::HoldPart(std::string_view part) {
+    kept_size_ += part.size();
+    while (!part.empty()) {
+        if (kept_parts_.empty() || kept_parts_.back().size() == kChunk) {
+            kept_parts_.emplace_back().reserve(kChunk);
+        }
+        std::string& chunk = kept_parts_.back();
+        const std::size_t room = std::min(part.size(), kChunk - chunk.size());
+        chunk.append(part.substr(0, room));
+        part.remove_prefix(room);
+    }
+}
+
+void FlagStreamConverter::EndKeptLine(std::string_view last_part) {
+    if (kept_parts_.empty()) {
+        converter_.ReadLine(DecodeText(last_part));
+        return;
+    }
+    // Reserved, not filled: the line's memory is taken as it is written, while
+    // each chunk's goes back, so the peak stays near the decoded line's size.
+    std::u16string line;
+    line.reserve(kept_size_ + last_part.size());
+    for (std::string& chunk : kept_parts_) {
+        line += DecodeText(chunk);
+        std::string().swap(chunk);  // a move assignment would keep its storage
+    }
+    line += DecodeText(last_part);
+    kept_parts_ = {};
+    kept_size_ = 0;
+    converter_.ReadLine(std::move(line));
+}
 
 Conversion FlagStreamConverter::Finish() {
     splitter_.Finish();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "conversion/flag_text_converter.h"
 #include "runtime/line_splitter.h"
@@ -10,7 +12,9 @@ namespace flg2scn {
 // Converts a flag file's bytes as they arrive, with the outcome that loading the
 // file and converting its text gives, without holding the text: the lines that
 // Load puts into the text area are exactly the lines that Convert reads, and a
-// file is empty exactly when the loaded text is.
+// file is empty exactly when the loaded text is. Only a line that the rules read
+// (one beginning with '#' or '<') is held, in its bytes until it ends and then
+// decoded once; every other line costs nothing however long it is.
 class FlagStreamConverter {
   public:
     FlagStreamConverter();
@@ -24,8 +28,18 @@ class FlagStreamConverter {
     bool saw_lone_lf() const { return saw_lone_lf_; }
 
   private:
+    void TakePart(std::string_view part, bool line_ends);
+    void HoldPart(std::string_view part);
+    void EndKeptLine(std::string_view last_part);
+
     FlagTextConverter converter_;
     bool saw_lone_lf_ = false;
+    bool line_started_ = false;
+    bool line_kept_ = false;
+    // The earlier parts of a kept line that spans pieces, in chunks: the decoded
+    // line is then made at its exact size.
+    std::vector<std::string> kept_parts_;
+    std::size_t kept_size_ = 0;
     LineSplitter splitter_;
 };
 

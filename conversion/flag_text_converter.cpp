@@ -23,9 +23,18 @@ bool Succeeds(Step step) {
 }  // namespace
 
 void FlagTextConverter::ReadLine(std::u16string_view line) {
+    ReadCounted([&] { reader_.ReadLine(line); });
+}
+
+void FlagTextConverter::ReadLine(std::u16string&& line) {
+    ReadCounted([&] { reader_.ReadLine(std::move(line)); });
+}
+
+// Once a line has failed, the rest are counted but not read.
+void FlagTextConverter::ReadCounted(const std::function<void()>& read) {
     ++lines_;
     if (!failed_) {
-        failed_ = !Succeeds([&] { reader_.ReadLine(line); });
+        failed_ = !Succeeds([&] { read(); });
     }
 }
 

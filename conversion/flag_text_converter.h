@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -20,11 +21,14 @@ using Conversion = std::variant<std::u16string, Problem>;
 class FlagTextConverter {
   public:
     void ReadLine(std::u16string_view line);
+    void ReadLine(std::u16string&& line);
     // A line known not to begin with '#' or '<': the rules ignore it unread.
     void SkipLine() { ++lines_; }
     Conversion Finish() const;
 
   private:
+    void ReadCounted(const std::function<void()>& read);
+
     FlagTextReader reader_;
     std::size_t lines_ = 0;
     bool failed_ = false;

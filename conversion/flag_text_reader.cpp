@@ -13,6 +13,15 @@ void FlagTextReader::ReadLine(std::u16string_view line) {
     }
 }
 
+void FlagTextReader::ReadLine(std::u16string&& line) {
+    if (line.starts_with(u'#')) {
+        line.erase(0, 1);
+        flags_.header = std::move(line);
+    } else {
+        ReadLine(std::u16string_view(line));
+    }
+}
+
 // A flag line reads '<', X, a blank, Y, a blank, Z and one more character
 // (normally '>'), which Z loses whatever it is. Blank positions are 16-bit.
 void FlagTextReader::ReadFlagLocation(std::u16string_view line) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "conversion/flag_set.h"
@@ -13,6 +14,9 @@ namespace flg2scn {
 class FlagTextReader {
   public:
     void ReadLine(std::u16string_view line);
+    // The same, taking over the line's storage for a header: a long header line
+    // is then held once, not twice.
+    void ReadLine(std::u16string&& line);
     const FlagSet& flags() const { return flags_; }
 
   private:

@@ -21,9 +21,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
 
     std::u16string split;
-    flg2scn::LineSplitter splitter([&](std::string_view line) {
-        split += flg2scn::DecodeText(line);
-        split += u"\r\n";
+    flg2scn::LineSplitter splitter([&](std::string_view part, bool line_ends) {
+        Require(!part.empty() || line_ends);
+        split += flg2scn::DecodeText(part);
+        if (line_ends) {
+            split += u"\r\n";
+        }
     });
     for (std::size_t at = 0; at < bytes.size(); at += piece_size) {
         splitter.Feed(bytes.substr(at, piece_size));

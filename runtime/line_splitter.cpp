@@ -2,17 +2,6 @@
 
 namespace flg2scn {
 
-void LineSplitter::Emit(std::string_view tail) {
-    if (has_partial_) {
-        partial_ += tail;
-        on_line_(partial_);
-        partial_.clear();
-        has_partial_ = false;
-    } else {
-        on_line_(tail);
-    }
-}
-
 void LineSplitter::Feed(std::string_view piece) {
     if (piece.empty()) {
         return;
@@ -22,11 +11,12 @@ void LineSplitter::Feed(std::string_view piece) {
     while (start < piece.size()) {
         const std::size_t cr = piece.find('\r', start);
         if (cr == std::string_view::npos) {
-            partial_ += piece.substr(start);
-            has_partial_ = true;
+            on_part_(piece.substr(start), false);
+            in_line_ = true;
             return;
         }
-        Emit(piece.substr(start, cr - start));
+        on_part_(piece.substr(start, cr - start), true);
+        in_line_ = false;
         if (cr + 1 == piece.size()) {
             after_cr_ = true;
             return;
@@ -36,8 +26,9 @@ void LineSplitter::Feed(std::string_view piece) {
 }
 
 void LineSplitter::Finish() {
-    if (has_partial_) {
-        Emit({});
+    if (in_line_) {
+        on_part_({}, true);
+        in_line_ = false;
     }
     after_cr_ = false;
 }

@@ -1,31 +1,30 @@
 #pragma once
 
 #include <functional>
-#include <string>
 #include <string_view>
 
 namespace flg2scn {
 
 // Splits bytes that arrive in pieces into the lines of a sequential file, by the
 // same rules as DecodeLines: a line ends at CR or CR LF, a lone LF is an ordinary
-// character, and the last line may end without a break. Lines are handed out
-// without their break and in the file's bytes, not yet decoded.
+// character, and the last line may end without a break. Nothing is held: a line
+// is handed out in parts as its bytes arrive, without its break and not yet
+// decoded. A part is empty only when it ends an empty line (or a line whose last
+// part came with the piece before), so the first part of a line starts with the
+// line's first byte.
 class LineSplitter {
   public:
-    using LineHandler = std::function<void(std::string_view)>;
+    using PartHandler = std::function<void(std::string_view part, bool line_ends)>;
 
-    explicit LineSplitter(LineHandler on_line) : on_line_(std::move(on_line)) {}
+    explicit LineSplitter(PartHandler on_part) : on_part_(std::move(on_part)) {}
 
     void Feed(std::string_view piece);
-    // Hands out a last line that has no break.
+    // Ends a last line that has no break.
     void Finish();
 
   private:
-    void Emit(std::string_view tail);
-
-    LineHandler on_line_;
-    std::string partial_;  // the start of a line that the next piece continues
-    bool has_partial_ = false;
+    PartHandler on_part_;
+    bool in_line_ = false;   // a part of the current line has been handed out
     bool after_cr_ = false;  // the last piece ended in CR: an LF first in the next belongs to it
 };
 

@@ -53,5 +53,19 @@ TEST(FlagStreamConverter, ConvertsAFilesBytesInPieces) {
     }
 }
 
+// A header that spans many pieces of the file is held whole, byte for byte.
+TEST(FlagStreamConverter, ALongLineInPiecesIsTheWholeLine) {
+    std::string bytes = "#" + std::string(300000, 'h');
+    bytes[150000] = '\xE9';
+    bytes += "\r\n<1 2 3>\r\n<4 5 6>";
+    FlagStreamConverter converter;
+    for (std::size_t at = 0; at < bytes.size(); at += 999) {
+        converter.Feed(std::string_view(bytes).substr(at, 999));
+    }
+    std::u16string text(bytes.begin(), bytes.end());
+    text[150000] = u'\u00E9';
+    EXPECT_EQ(converter.Finish(), ConvertFlagText(text + u"\r\n"));
+}
+
 }  // namespace
 }  // namespace flg2scn

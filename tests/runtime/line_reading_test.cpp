@@ -30,8 +30,11 @@ TEST(LineSplitter, AgreesWithDecodeLinesForEveryPieceSize) {
     for (const auto& [bytes, expected] : kSamples) {
         for (std::size_t piece = 1; piece <= bytes.size() + 1; ++piece) {
             std::u16string text;
-            LineSplitter splitter(
-                [&](std::string_view line) { text += DecodeText(line) + u"\r\n"; });
+            LineSplitter splitter([&](std::string_view part, bool line_ends) {
+                // Only the end of a line may come as an empty part.
+                EXPECT_TRUE(line_ends || !part.empty());
+                text += DecodeText(part) + (line_ends ? u"\r\n" : u"");
+            });
             for (std::size_t at = 0; at < bytes.size(); at += piece) {
                 splitter.Feed(std::string_view(bytes).substr(at, piece));
             }
