@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdint>
 #include <new>
 #include <variant>
 
@@ -30,14 +31,6 @@ void FeedInput(const std::string& input, FlagStreamConverter& converter) {
     }
 }
 
-void Save(const std::string& output, std::u16string_view text) {
-    if (output == kStandardStream) {
-        WriteStreamBytes(STDOUT_FILENO, "standard output", TextFileBytes(text));
-    } else {
-        WriteTextFile(output, text);
-    }
-}
-
 // The fixed messages are plain ASCII.
 std::string Narrow(std::u16string_view text) {
     return {text.begin(), text.end()};
@@ -59,8 +52,43 @@ std::string ScenarioFileName(const std::string& flag_file) {
     return flag_file + ".scn";
 }
 
-std::optional<ConversionFailure> ConvertFlagFile(const std::string& input,
-                                                 const std::string& output) {
+void BatchConversion::Convert(const std::string& input, const std::string& output) {
+    // An input that the group is to write (an earlier file's output) is read
+    // once it is written, as if each file were done before the next.
+    if (input != kStandardStream && batch_.Pending(input)) {
+        Commit();
+    }
+    const std::size_t writes = batch_.size();
+    outcomes_.push_back({input, ConvertAndWrite(input, output), writes});
+    if (batch_.size() == writes) {
+        outcomes_.back().write = SIZE_MAX;  // nothing to wait for
+    }
+    if (batch_.Full()) {
+        Commit();
+    }
+}
+
+bool BatchConversion::Finish() {
+    Commit();
+    return all_converted_;
+}
+
+void BatchConversion::Commit() {
+    const std::vector<std::optional<FileError>> errors = batch_.Commit();
+    for (Outcome& outcome : outcomes_) {
+        if (!outcome.failure && outcome.write < errors.size() && errors[outcome.write]) {
+            outcome.failure = ConversionFailure{errors[outcome.write]->what(), ""};
+        }
+        if (outcome.failure) {
+            all_converted_ = false;
+            on_failure_(outcome.input, *outcome.failure);
+        }
+    }
+    outcomes_.clear();
+}
+
+std::optional<ConversionFailure> BatchConversion::ConvertAndWrite(const std::string& input,
+                                                                  const std::string& output) {
     try {
         FlagStreamConverter converter;
         FeedInput(input, converter);
@@ -74,7 +102,12 @@ std::optional<ConversionFailure> ConvertFlagFile(const std::string& input,
                                            "line ends"
                                          : ""};
         }
-        Save(output, std::get<std::u16string>(result));
+        const std::u16string& text = std::get<std::u16string>(result);
+        if (output == kStandardStream) {
+            WriteStreamBytes(STDOUT_FILENO, "standard output", TextFileBytes(text));
+        } else {
+            WriteTextFile(batch_, output, text);
+        }
         return std::nullopt;
     } catch (const std::bad_alloc&) {
         // A line too long to hold; the batch goes on with the next file.
@@ -86,6 +119,16 @@ std::optional<ConversionFailure> ConvertFlagFile(const std::string& input,
                                                                                   : error.what(),
             ""};
     }
+}
+
+std::optional<ConversionFailure> ConvertFlagFile(const std::string& input,
+                                                 const std::string& output) {
+    std::optional<ConversionFailure> failure;
+    BatchConversion batch(
+        [&](const std::string&, const ConversionFailure& told) { failure = told; });
+    batch.Convert(input, output);
+    batch.Finish();
+    return failure;
 }
 
 }  // namespace flg2scn

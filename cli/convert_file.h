@@ -1,9 +1,13 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "runtime/file_batch.h"
 
 namespace flg2scn {
 
@@ -24,9 +28,41 @@ struct ConversionFailure {
     std::string hint;
 };
 
-// Loads `input`, converts it as "&Convert It" does and writes the scenario as
-// "&Save .SCN" does. Returns nothing on success, or why it failed; then nothing
-// is written.
+// Converts files one after another: each is loaded, converted as "&Convert It"
+// does and its scenario written as "&Save .SCN" does, or nothing is written for
+// it. The writes are made durable together in groups (see FileBatch), and a
+// failure is told, in the files' order, once its group is written.
+class BatchConversion {
+  public:
+    using FailureHandler =
+        std::function<void(const std::string& input, const ConversionFailure& failure)>;
+
+    explicit BatchConversion(FailureHandler on_failure) : on_failure_(std::move(on_failure)) {}
+
+    void Convert(const std::string& input, const std::string& output);
+    // Writes what is still in the group; returns whether every file converted.
+    bool Finish();
+
+  private:
+    // A file converted: why it failed, or where in the group its write is.
+    struct Outcome {
+        std::string input;
+        std::optional<ConversionFailure> failure;
+        std::size_t write = 0;
+    };
+
+    std::optional<ConversionFailure> ConvertAndWrite(const std::string& input,
+                                                     const std::string& output);
+    void Commit();
+
+    FailureHandler on_failure_;
+    FileBatch batch_;
+    std::vector<Outcome> outcomes_;
+    bool all_converted_ = true;
+};
+
+// Converts one file as a batch of one does. Returns nothing on success, or why
+// it failed; then nothing is written.
 std::optional<ConversionFailure> ConvertFlagFile(const std::string& input,
                                                  const std::string& output);
 

@@ -74,19 +74,17 @@ int main(int argc, char** argv) {
         return UsageError("-o needs an OUTPUT");
     }
 
-    int status = 0;
-    for (const std::string& file : files) {
-        const std::string target = output ? *output
-                                   : file == flg2scn::kStandardStream
-                                       ? file
-                                       : flg2scn::ScenarioFileName(file);
-        if (const auto failure = flg2scn::ConvertFlagFile(file, target)) {
-            std::fprintf(stderr, "flg2scn-cli: %s: %s\n", file.c_str(), failure->message.c_str());
-            if (!failure->hint.empty()) {
-                std::fprintf(stderr, "flg2scn-cli: %s: %s\n", file.c_str(), failure->hint.c_str());
+    flg2scn::BatchConversion batch(
+        [](const std::string& file, const flg2scn::ConversionFailure& failure) {
+            std::fprintf(stderr, "flg2scn-cli: %s: %s\n", file.c_str(), failure.message.c_str());
+            if (!failure.hint.empty()) {
+                std::fprintf(stderr, "flg2scn-cli: %s: %s\n", file.c_str(), failure.hint.c_str());
             }
-            status = 1;
-        }
+        });
+    for (const std::string& file : files) {
+        batch.Convert(file, output                             ? *output
+                            : file == flg2scn::kStandardStream ? file
+                                                               : flg2scn::ScenarioFileName(file));
     }
-    return status;
+    return batch.Finish() ? 0 : 1;
 }

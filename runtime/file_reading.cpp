@@ -38,16 +38,6 @@ std::size_t ReadSome(int fd, const std::string& name, char* buffer, std::size_t 
     }
 }
 
-}  // namespace
-
-FileDescriptor::~FileDescriptor() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-    }
-}
-
-namespace {
-
 // Opens `path` without waiting for a FIFO's writer and gives what it is.
 FileDescriptor OpenWithStatus(const std::string& path, struct stat& status) {
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));

@@ -4,27 +4,13 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <utility>
+
+#include "runtime/file_descriptor.h"
 
 namespace flg2scn {
 
 // The most a text file may hold: a text area is no place for more.
 constexpr std::size_t kMaxTextFileBytes = std::size_t{64} << 20;
-
-// An open file descriptor, closed on destruction.
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor();
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-    FileDescriptor& operator=(FileDescriptor&&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 // Opens a regular file for reading and gives its size in `size` when asked.
 // Anything else (a folder, a device, a FIFO) and a file of more than `max_bytes`

@@ -17,14 +17,24 @@ std::string TextFileBytes(std::u16string_view text) {
     return bytes;
 }
 
-void WriteTextFile(const std::string& path, std::u16string_view text) {
-    std::string bytes;
+namespace {
+
+std::string BytesToWrite(const std::string& path, std::u16string_view text) {
     try {
-        bytes = TextFileBytes(text);
+        return TextFileBytes(text);
     } catch (const UnencodableCharacter& error) {
         throw FileError(FileError::Operation::kWrite, path, error.what());
     }
-    WriteFileAtomically(path, bytes);
+}
+
+}  // namespace
+
+void WriteTextFile(const std::string& path, std::u16string_view text) {
+    WriteFileAtomically(path, BytesToWrite(path, text));
+}
+
+void WriteTextFile(FileBatch& batch, const std::string& path, std::u16string_view text) {
+    batch.Add(path, BytesToWrite(path, text));
 }
 
 }  // namespace flg2scn

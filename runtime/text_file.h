@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/file_batch.h"
 #include "runtime/file_reading.h"
 
 namespace flg2scn {
@@ -19,5 +20,7 @@ std::string TextFileBytes(std::u16string_view text);
 // Writes TextFileBytes(text) over `path` atomically. An unencodable character is
 // a FileError naming its line and column, and nothing is written.
 void WriteTextFile(const std::string& path, std::u16string_view text);
+// The same, as part of `batch`: the file gets its new contents at its Commit.
+void WriteTextFile(FileBatch& batch, const std::string& path, std::u16string_view text);
 
 }  // namespace flg2scn

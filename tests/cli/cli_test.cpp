@@ -54,30 +54,40 @@ TEST(Cli, ScenarioFileNames) {
     }
 }
 
-// Each file that fails gets its line and no output; the others still convert.
+// Each file that fails gets its line and no output, its old output stays, and
+// the others still convert; a later file reads what an earlier one wrote.
 TEST(Cli, ABatchGoesOnPastFilesThatFail) {
     TempDir dir;
     WriteBytes(dir.Path("good.FLG"), "#Harbour\r<100 200 40>\r<1024 512 96>");
     WriteBytes(dir.Path("binary.flg"), std::string("\x01\xFF<\0\t#", 6));
     WriteBytes(dir.Path("four.flg"), "#4\r\n<1 2 3>\r\n<1 2 3>\r\n<1 2 3>\r\n<1 2 3>\r\n");
+    WriteBytes(dir.Path("four.scn"), "old");
     WriteBytes(dir.Path("other.txt"), kHarbourFlg);
     WriteBytes(dir.Path("lf.flg"), "#Harbour\n<100 200 40>\n<1024 512 96>\n");
+    WriteBytes(dir.Path("folder.flg"), kHarbourFlg);
+    std::filesystem::create_directory(dir.Path("folder.scn"));
     // A sparse file one byte over the limit of 1 GiB.
     WriteBytes(dir.Path("huge.flg"), "");
     std::filesystem::resize_file(dir.Path("huge.flg"), (std::uintmax_t{1} << 30) + 1);
-    EXPECT_EQ(RunCli(dir, "good.FLG binary.flg four.flg missing.flg huge.flg other.txt lf.flg"),
+    EXPECT_EQ(RunCli(dir,
+                     "good.FLG binary.flg four.flg missing.flg huge.flg folder.flg "
+                     "other.txt lf.flg good.scn"),
               CliRun(1, "",
                      "flg2scn-cli: binary.flg: No # header.\n"
                      "flg2scn-cli: four.flg: An error occurred while proccessing the flag data.\n"
                      "flg2scn-cli: missing.flg: No such file or directory\n"
                      "flg2scn-cli: huge.flg: the file is larger than 1024 MiB\n"
+                     "flg2scn-cli: folder.flg: cannot write folder.scn: Is a directory\n"
                      "flg2scn-cli: lf.flg: Incorrect number of flag locations.\n"
                      "flg2scn-cli: lf.flg: its lines end in LF alone; flag files need CR LF "
-                     "line ends\n"));
+                     "line ends\n"
+                     "flg2scn-cli: good.scn: No # header.\n"));
     EXPECT_EQ(ReadBytes(dir.Path("good.scn")), kHarbourScn);
     EXPECT_EQ(ReadBytes(dir.Path("other.txt.scn")), kHarbourScn);
+    EXPECT_EQ(ReadBytes(dir.Path("four.scn")), "old");
     EXPECT_EQ(dir.Names(),
-              "binary.flg four.flg good.FLG good.scn huge.flg lf.flg other.txt other.txt.scn");
+              "binary.flg folder.flg folder.scn four.flg four.scn good.FLG good.scn huge.flg "
+              "lf.flg other.txt other.txt.scn");
 }
 
 // A line too long for the memory there is fails that file alone. AddressSanitizer

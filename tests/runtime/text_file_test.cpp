@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "runtime/file_error.h"
@@ -112,9 +113,24 @@ TEST(TextFileWriting, AFailureLeavesTheOldFileAndNoOther) {
     EXPECT_EQ(dir.Names(), "fifo old.scn");
 }
 
-// Stopped by the file size limit, or killed once it writes: the old file stays.
+// Whether process `pid` has a file in `folder` open: a save under way there.
+bool WritesIn(pid_t pid, const std::filesystem::path& folder) {
+    std::error_code error;
+    for (const auto& entry :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
+        if (std::filesystem::read_symlink(entry.path(), error)
+                .string()
+                .starts_with(folder.string() + "/")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Stopped by the file size limit, or ended by a signal while it writes: the old
+// file stays, and nothing else is left in the folder.
 TEST(TextFileWriting, ASaveStoppedHalfwayLeavesTheOldFile) {
-    for (const bool killed : {false, true}) {
+    for (const int signal : {0, SIGKILL, SIGTERM}) {
         test::TempDir dir;
         const std::string path = dir.Path("keep.scn");
         WriteBytes(path, "old");
@@ -122,22 +138,23 @@ TEST(TextFileWriting, ASaveStoppedHalfwayLeavesTheOldFile) {
         if (child == 0) {
             const rlimit limit{4096, 4096};
             std::signal(SIGXFSZ, SIG_IGN);
-            if (!killed) {
+            if (signal == 0) {
                 ::setrlimit(RLIMIT_FSIZE, &limit);
             }
-            const std::u16string text(killed ? 1 << 26 : 100000, u'n');
+            const std::u16string text(signal != 0 ? 1 << 26 : 100000, u'n');
             ::_exit(FailureReason(path, [&path = path, &text = text] {
                         WriteTextFile(path, text);
                     }) == "File too large");
         }
-        for (int poll = 0; killed && poll < 10000 && dir.Names() == "keep.scn"; ++poll) {
+        for (int poll = 0; signal != 0 && poll < 10000 && !WritesIn(child, dir.path()); ++poll) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
-        ::kill(child, killed ? SIGKILL : 0);
+        ::kill(child, signal);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
-        EXPECT_TRUE(killed ? WIFSIGNALED(status) : WEXITSTATUS(status) == 1);
-        EXPECT_EQ(ReadBytes(path), "old");
+        EXPECT_TRUE(signal != 0 ? WIFSIGNALED(status) : WEXITSTATUS(status) == 1) << signal;
+        EXPECT_EQ(ReadBytes(path), "old") << signal;
+        EXPECT_EQ(dir.Names(), "keep.scn") << signal;
     }
 }
 

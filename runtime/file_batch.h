@@ -1,0 +1,62 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "runtime/file_descriptor.h"
+#include "runtime/file_error.h"
+
+namespace flg2scn {
+
+// Replaces files so that each holds either its old or its complete new contents
+// at every moment, and makes a group of them durable together: one sync of each
+// file system for the group instead of one for every file and its folder.
+//
+// Add writes the new contents into a file without a name in the target's folder
+// (or, where the file system has no such files, a hidden temporary one); Commit
+// syncs them, gives each its name (renaming over the old file) and syncs each
+// folder once. A run that ends before Commit leaves the old files and, with
+// unnamed files, nothing else. A symbolic link is followed and its target
+// replaced; a name that exists and is not a regular file (a device, a FIFO) is
+// written in place at once.
+class FileBatch {
+  public:
+    FileBatch();
+    // Drops what was added and not committed; the old files stay.
+    ~FileBatch();
+    FileBatch(const FileBatch&) = delete;
+    FileBatch& operator=(const FileBatch&) = delete;
+
+    // Writes `bytes` for `path`. A failure is a FileError, and then nothing of
+    // this file is in the batch.
+    void Add(const std::string& path, std::string_view bytes);
+    // Whether the batch holds as many open files as it should.
+    bool Full() const;
+    // How many files were added since the last Commit.
+    std::size_t size() const;
+    // Whether reading `path` now might miss what Commit is to put there, so that
+    // the batch should be committed first.
+    bool Pending(const std::string& path) const;
+    // Makes every added file durable and gives it its name. Gives, in the order
+    // they were added, nothing or the FileError of each; the batch is then empty.
+    std::vector<std::optional<FileError>> Commit();
+
+  private:
+    struct File;
+
+    void Sync(std::vector<File*>& files);
+    void Name(File& file);
+
+    std::vector<File> files_;
+    std::size_t capacity_;
+};
+
+// Replaces one file as a batch of one does. Failures are FileErrors.
+void WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+}  // namespace flg2scn
