@@ -238,18 +238,23 @@ std::size_t FileBatch::size() const {
 void FileBatch::Add(const std::string& path, std::string_view bytes) {
     File file;
     file.path = path;
+    // A plain name, the usual case, is known from one lstat; only a link is
+    // looked at again through its target.
     struct stat old_status {};
-    if (::stat(path.c_str(), &old_status) == 0) {
+    bool exists = ::lstat(path.c_str(), &old_status) == 0;
+    const bool link = exists && S_ISLNK(old_status.st_mode);
+    if (link) {
+        exists = ::stat(path.c_str(), &old_status) == 0;
+    }
+    if (exists) {
         if (!S_ISREG(old_status.st_mode)) {
             WriteInPlace(path, bytes);
             file.written_in_place = true;
             files_.push_back(std::move(file));
             return;
         }
-        struct stat link_status {};
-        if (::lstat(path.c_str(), &link_status) == 0 && !S_ISLNK(link_status.st_mode)) {
-            file.target = path;
-        } else if (file.target = Canonical(path); file.target.empty()) {
+        file.target = link ? Canonical(path) : path;
+        if (file.target.empty()) {
             Fail(path, errno);
         }
         file.had_old = true;

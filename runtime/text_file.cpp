@@ -2,7 +2,6 @@
 
 #include "runtime/code_page.h"
 #include "runtime/file_error.h"
-#include "runtime/file_writing.h"
 #include "runtime/line_reading.h"
 
 namespace flg2scn {
