@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <cstdint>
 #include <new>
 #include <variant>
 
@@ -59,9 +58,9 @@ void BatchConversion::Convert(const std::string& input, const std::string& outpu
         Commit();
     }
     const std::size_t writes = batch_.size();
-    outcomes_.push_back({input, ConvertAndWrite(input, output), writes});
-    if (batch_.size() == writes) {
-        outcomes_.back().write = SIZE_MAX;  // nothing to wait for
+    outcomes_.push_back({input, ConvertAndWrite(input, output), std::nullopt});
+    if (batch_.size() > writes) {
+        outcomes_.back().write = writes;
     }
     if (batch_.Full()) {
         Commit();
@@ -76,8 +75,8 @@ bool BatchConversion::Finish() {
 void BatchConversion::Commit() {
     const std::vector<std::optional<FileError>> errors = batch_.Commit();
     for (Outcome& outcome : outcomes_) {
-        if (!outcome.failure && outcome.write < errors.size() && errors[outcome.write]) {
-            outcome.failure = ConversionFailure{errors[outcome.write]->what(), ""};
+        if (outcome.write && errors[*outcome.write]) {
+            outcome.failure = ConversionFailure{errors[*outcome.write]->what(), ""};
         }
         if (outcome.failure) {
             all_converted_ = false;

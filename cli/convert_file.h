@@ -44,11 +44,12 @@ class BatchConversion {
     bool Finish();
 
   private:
-    // A file converted: why it failed, or where in the group its write is.
+    // A file converted: why it failed, and where in the group its write is if
+    // it has one (standard output has none).
     struct Outcome {
         std::string input;
         std::optional<ConversionFailure> failure;
-        std::size_t write = 0;
+        std::optional<std::size_t> write;
     };
 
     std::optional<ConversionFailure> ConvertAndWrite(const std::string& input,

@@ -42,7 +42,6 @@ void FlagStreamConverter::TakePart(std::string_view part, bool line_ends) {
 }
 
 void FlagStreamConverter::HoldPart(std::string_view part) {
-    kept_size_ += part.size();
     while (!part.empty()) {
         if (kept_parts_.empty() || kept_parts_.back().size() == kChunk) {
             kept_parts_.emplace_back().reserve(kChunk);
@@ -61,15 +60,15 @@ void FlagStreamConverter::EndKeptLine(std::string_view last_part) {
     }
     // Reserved, not filled: the line's memory is taken as it is written, while
     // each chunk's goes back, so the peak stays near the decoded line's size.
+    // Every chunk but the last is full.
     std::u16string line;
-    line.reserve(kept_size_ + last_part.size());
+    line.reserve((kept_parts_.size() - 1) * kChunk + kept_parts_.back().size() + last_part.size());
     for (std::string& chunk : kept_parts_) {
         line += DecodeText(chunk);
         std::string().swap(chunk);  // a move assignment would keep its storage
     }
     line += DecodeText(last_part);
     kept_parts_ = {};
-    kept_size_ = 0;
     converter_.ReadLine(std::move(line));
 }
 

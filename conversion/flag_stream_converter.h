@@ -39,7 +39,6 @@ class FlagStreamConverter {
     // The earlier parts of a kept line that spans pieces, in chunks: the decoded
     // line is then made at its exact size.
     std::vector<std::string> kept_parts_;
-    std::size_t kept_size_ = 0;
     LineSplitter splitter_;
 };
 
