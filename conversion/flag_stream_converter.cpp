@@ -65,7 +65,8 @@ void FlagStreamConverter::EndKeptLine(std::string_view last_part) {
     line.reserve((kept_parts_.size() - 1) * kChunk + kept_parts_.back().size() + last_part.size());
     for (std::string& chunk : kept_parts_) {
         line += DecodeText(chunk);
-        std::string().swap(chunk);  // a move assignment would keep its storage
+        // Swapped out: a move assignment would keep the chunk's storage.
+        std::string().swap(chunk);
     }
     line += DecodeText(last_part);
     kept_parts_ = {};
