@@ -17,6 +17,7 @@
 #include "commands/messages.h"
 #include "ui/qt_file_dialog.h"
 #include "ui/qt_message_box.h"
+#include "ui/text_edit.h"
 
 namespace flg2scn {
 
@@ -68,7 +69,7 @@ MainWindow::MainWindow(std::unique_ptr<MessageBox> messages, std::unique_ptr<Fil
 MainWindow::~MainWindow() = default;
 
 void MainWindow::createTextArea() {
-    text_edit_ = new QPlainTextEdit(this);
+    text_edit_ = new TextEdit(this);
     text_edit_->setObjectName(QStringLiteral("Text1"));
     text_edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -4,15 +4,14 @@
 #include <string>
 
 #include "commands/services.h"
+#include "ui/widget_text.h"
 
 class QPlainTextEdit;
 
 namespace flg2scn {
 
-// The text area service on a QPlainTextEdit. A line break of the widget is CR LF
-// in the text. The widget cannot hold a lone CR or LF, so it shows them as the
-// symbols U+240D and U+240A and turns them back when the text is read; its line
-// separator (Shift+Enter) reads as CR LF.
+// The text area service on a QPlainTextEdit, whose document holds the text as
+// WidgetText lays it out.
 //
 // Every change is an edit of the document that undo takes back; all changes of
 // one command form a single undo step.
@@ -32,7 +31,7 @@ class QtTextArea : public TextArea {
 
   private:
     // Replaces the whole text (whole == true) or adds to its end.
-    void Edit(std::u16string_view text, bool whole);
+    void Edit(const WidgetText& text, bool whole);
 
     QPlainTextEdit* edit_;
     // The text as last read; read again only after the document changed, since a
@@ -42,9 +41,5 @@ class QtTextArea : public TextArea {
     QMetaObject::Connection watch_;
     bool joined_ = false;
 };
-
-// The widget's form of a text and back.
-std::u16string ToWidgetText(std::u16string_view text);
-std::u16string FromWidgetText(std::u16string_view raw);
 
 }  // namespace flg2scn

@@ -8,6 +8,8 @@
 #include "ui/main_window.h"
 #include "ui/qt_file_dialog.h"
 #include "ui/qt_message_box.h"
+#include "ui/text_edit.h"
+#include "ui/widget_text.h"
 
 namespace flg2scn {
 
@@ -103,6 +105,65 @@ class WindowTest : public QObject {
             area.SetText(text.toStdU16String());
             QCOMPARE(edit.document()->toRawText(), shown);
             QCOMPARE(Q(area.Text()), text);
+        }
+    }
+
+    // A long line shows in pieces and many lines go a few to a block, so that the
+    // widget lays them out quickly; the text stays as it was.
+    void largeTextsInBlocks() {
+        const QString piece(WidgetText::kPieceLength, 'a');
+        const QString pair = u"\U0001F600"_qs;
+        const QString many = QString("ab\r\n").repeated(WidgetText::kGroupedAbove + 1);
+        const std::pair<QString, int> samples[] = {
+            {piece + "\r\n" + piece + "\r", 3},
+            {piece + piece + "\nb\r\n", 4},
+            {piece.left(piece.size() - 1) + pair + "c", 2},
+            {many, (WidgetText::kGroupedAbove + 1) / WidgetText::kLinesPerBlock + 1}};
+        for (const auto& [text, blocks] : samples) {
+            QPlainTextEdit edit;
+            QtTextArea area(&edit);
+            area.SetText(text.toStdU16String());
+            QCOMPARE(edit.blockCount(), blocks);
+            QCOMPARE(Q(area.Text()), text);
+        }
+    }
+
+    // Keys at the end of a piece act on the line as if it were whole.
+    void editingOverAPieceEnd() {
+        const int end = static_cast<int>(WidgetText::kPieceLength);  // the first piece's end
+        const QString a(end, 'a');
+        const QString shorter = a.left(end - 1);
+        struct Row {
+            int at;
+            std::vector<QKeySequence> keys;
+            QString text;
+        };
+        const Row rows[] = {
+            {end, {Qt::Key_Backspace}, shorter + "b\r\n"},
+            {end + 1, {Qt::Key_Backspace}, shorter + "b\r\n"},
+            {end, {QKeySequence::Delete}, a + "\r\n"},
+            {end + 1, {QKeySequence::Delete}, a + "\r\n"},
+            {end, {Qt::Key_Return}, a + "\r\nb\r\n"},
+            {end + 1, {Qt::Key_Return}, a + "\r\nb\r\n"},
+            {end - 1, {Qt::Key_Right, Qt::Key_Right, Qt::Key_X}, a + "bx\r\n"},
+            {end + 2, {Qt::Key_Left, Qt::Key_Left, Qt::Key_X}, shorter + "xab\r\n"},
+            {end + 1, {QKeySequence::Paste}, a + "x\r\nyb\r\n"},
+            {end - 1,
+             {QKeySequence::SelectNextChar, QKeySequence::SelectNextChar, QKeySequence::Copy,
+              QKeySequence::MoveToEndOfLine, QKeySequence::Paste},
+             a + "bab\r\n"}};
+        for (const Row& row : rows) {
+            TextEdit edit;
+            QtTextArea area(&edit);
+            area.SetText((a + "b\r\n").toStdU16String());
+            QTextCursor cursor = edit.textCursor();
+            cursor.setPosition(row.at);
+            edit.setTextCursor(cursor);
+            QGuiApplication::clipboard()->setText("x\ny");
+            for (const QKeySequence& keys : row.keys) {
+                QTest::keySequence(&edit, keys);
+            }
+            QCOMPARE(Q(area.Text()), row.text);
         }
     }
 

@@ -1,0 +1,95 @@
+// Drives the real window over one file and prints how long each step keeps it
+// busy, up to the repaint that shows its result, and the process's peak memory.
+// A message box or the save dialog would wait for a user, so both are scripted.
+//
+//   flg2scn-window-bench FILE.flg
+
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+
+#include "support/recording_services.h"
+#include "ui/main_window.h"
+
+namespace {
+
+using flg2scn::test::RecordingMessageBox;
+using flg2scn::test::ScriptedFileDialog;
+
+double PeakMiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024;
+}
+
+// The step's time, with the repaint of the text area that shows its result, and
+// the process's peak memory so far.
+void Time(const char* step, QPlainTextEdit* edit, const std::function<void()>& work) {
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    edit->viewport()->repaint();
+    QApplication::processEvents();
+    std::printf("%-18s %9.1f ms %9.1f MiB\n", step, static_cast<double>(timer.nsecsElapsed()) / 1e6,
+                PeakMiB());
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: flg2scn-window-bench FILE.flg\n");
+        return 2;
+    }
+    const QString file = QString::fromLocal8Bit(argv[1]);
+    auto* messages = new RecordingMessageBox;
+    auto* dialog = new ScriptedFileDialog;
+    flg2scn::MainWindow window{std::unique_ptr<flg2scn::MessageBox>(messages),
+                               std::unique_ptr<flg2scn::FileDialog>(dialog)};
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::fprintf(stderr, "flg2scn-window-bench: the window did not show\n");
+        return 1;
+    }
+    QPlainTextEdit* edit = window.textEdit();
+    std::printf("%-18s %12s %13s\n", "step", "time", "peak memory");
+    Time("start", edit, [] {});
+    const auto key = [edit](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return [edit, k, modifiers] { QTest::keyClick(edit, k, modifiers); };
+    };
+
+    Time("load", edit, [&] { window.openFile(file); });
+    Time("go to end", edit, key(Qt::Key_End, Qt::ControlModifier));
+    Time("type a letter", edit, key(Qt::Key_X));
+    Time("type another", edit, key(Qt::Key_Y));
+    Time("backspace", edit, key(Qt::Key_Backspace));
+    Time("cursor left", edit, key(Qt::Key_Left));
+    Time("cursor up", edit, key(Qt::Key_Up));
+    Time("page up", edit, key(Qt::Key_PageUp));
+    Time("scroll", edit,
+         [edit] { edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->value() / 2); });
+    Time("scroll right", edit, [edit] {
+        edit->horizontalScrollBar()->setValue(edit->horizontalScrollBar()->value() + 400);
+    });
+    Time("undo the typing", edit, key(Qt::Key_Z, Qt::ControlModifier));
+    Time("go to start", edit, key(Qt::Key_Home, Qt::ControlModifier));
+    Time("convert", edit, [&] { window.findChild<QAction*>("mnuConvert")->trigger(); });
+    Time("undo the convert", edit, key(Qt::Key_Z, Qt::ControlModifier));
+    const auto saved = std::filesystem::temp_directory_path() / "flg2scn-window-bench.scn";
+    dialog->answers.push_back(saved.u16string());
+    Time("save", edit, [&] { window.findChild<QAction*>("mnuSaveSCN")->trigger(); });
+    std::filesystem::remove(saved);
+    Time("undo the load", edit, key(Qt::Key_Z, Qt::ControlModifier));
+
+    std::printf("%-18s %9zu\n", "messages shown", messages->shown.size());
+    return 0;
+}

@@ -1,0 +1,66 @@
+#include "ui/text_blocks.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+#include <string_view>
+
+namespace flg2scn {
+
+namespace {
+
+constexpr int kContinuesLine = QTextFormat::UserProperty;
+
+std::u16string_view View(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+}  // namespace
+
+bool ContinuesLine(const QTextBlock& block) {
+    return block.isValid() && block.previous().isValid() &&
+           block.blockFormat().boolProperty(kContinuesLine);
+}
+
+void InsertWidgetText(QTextCursor& cursor, const WidgetText& text) {
+    QTextBlockFormat soft;
+    soft.setProperty(kContinuesLine, true);
+    // A new block would take the format of the block it is split from.
+    const QTextBlockFormat hard;
+    cursor.removeSelectedText();
+    auto next_soft = text.soft_breaks.begin();
+    const std::u16string_view chars = text.chars;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = std::min(chars.find(u'\u2029', start), chars.size());
+        if (end > start) {
+            cursor.insertText(QString::fromRawData(reinterpret_cast<const QChar*>(&chars[start]),
+                                                   static_cast<qsizetype>(end - start)));
+        }
+        if (end == chars.size()) {
+            break;
+        }
+        const bool is_soft = next_soft != text.soft_breaks.end() && *next_soft == end;
+        next_soft += is_soft ? 1 : 0;
+        cursor.insertBlock(is_soft ? soft : hard);
+        start = end + 1;
+    }
+}
+
+std::u16string DocumentText(const QTextDocument& document) {
+    std::u16string text;
+    // Read block by block, not as one raw text, so that a large text is not held
+    // twice; a line break reads as two characters, so twice the document's size is
+    // enough, and a page that is not written to costs no memory.
+    text.reserve(2 * static_cast<std::size_t>(document.characterCount()));
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block != document.begin() && !ContinuesLine(block)) {
+            text += u"\r\n";
+        }
+        // A block's text is its raw characters: a no-break space stays one.
+        AppendFromWidgetText(text, View(block.text()));
+    }
+    return text;
+}
+
+}  // namespace flg2scn

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+#include "ui/widget_text.h"
+
+class QTextBlock;
+class QTextCursor;
+class QTextDocument;
+
+namespace flg2scn {
+
+// A document's blocks as the text area lays the text out (see WidgetText). A
+// block after a soft break carries a property in its block format, which undo
+// and redo keep.
+
+// Whether the block continues the line of the block before it.
+bool ContinuesLine(const QTextBlock& block);
+
+// Inserts `text` at the cursor in place of its selection.
+void InsertWidgetText(QTextCursor& cursor, const WidgetText& text);
+
+// The text that the document holds.
+std::u16string DocumentText(const QTextDocument& document);
+
+}  // namespace flg2scn

@@ -1,0 +1,123 @@
+#include "ui/text_edit.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextDocumentFragment>
+
+#include "ui/text_blocks.h"
+
+namespace flg2scn {
+
+TextEdit::TextEdit(QWidget* parent) : QPlainTextEdit(parent) {}
+
+void TextEdit::keyPressEvent(QKeyEvent* event) {
+    if (isReadOnly() || (!breakLine(event) && !deleteOverPieceEnd(event))) {
+        if (!moveOverPieceEnd(event)) {
+            QPlainTextEdit::keyPressEvent(event);
+        }
+    }
+}
+
+// The widget's own Enter gives the new block the format of the one it splits, so
+// in a piece it would make a piece, not a line break.
+bool TextEdit::breakLine(QKeyEvent* event) {
+    QTextCursor cursor = textCursor();
+    if (event != QKeySequence::InsertParagraphSeparator ||
+        !ContinuesLine(document()->findBlock(cursor.selectionStart()))) {
+        return false;
+    }
+    cursor.insertBlock(QTextBlockFormat());
+    setTextCursor(cursor);
+    ensureCursorVisible();
+    return true;
+}
+
+// Between two pieces the only thing to delete is the soft break, which stands for
+// nothing: delete it and the character beyond.
+bool TextEdit::deleteOverPieceEnd(QKeyEvent* event) {
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection()) {
+        return false;
+    }
+    const bool backspace = event->key() == Qt::Key_Backspace &&
+                           (event->modifiers() & ~Qt::ShiftModifier) == Qt::NoModifier;
+    if (backspace && cursor.atBlockStart() && ContinuesLine(cursor.block())) {
+        cursor.beginEditBlock();
+        while (cursor.atBlockStart() && ContinuesLine(cursor.block())) {
+            cursor.deletePreviousChar();
+        }
+        cursor.deletePreviousChar();
+    } else if (event == QKeySequence::Delete && cursor.atBlockEnd() &&
+               ContinuesLine(cursor.block().next())) {
+        cursor.beginEditBlock();
+        while (cursor.atBlockEnd() && ContinuesLine(cursor.block().next())) {
+            cursor.deleteChar();
+        }
+        cursor.deleteChar();
+    } else {
+        return false;
+    }
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+    return true;
+}
+
+// The end of a piece and the start of the next are one place in the text; a
+// move by a character does not stop at the start of a piece.
+bool TextEdit::moveOverPieceEnd(QKeyEvent* event) {
+    const bool select =
+        event == QKeySequence::SelectNextChar || event == QKeySequence::SelectPreviousChar;
+    if (!select && event != QKeySequence::MoveToNextChar &&
+        event != QKeySequence::MoveToPreviousChar) {
+        return false;
+    }
+    const int before = textCursor().position();
+    QPlainTextEdit::keyPressEvent(event);
+    QTextCursor cursor = textCursor();
+    if (cursor.position() != before && cursor.atBlockStart() && ContinuesLine(cursor.block())) {
+        cursor.movePosition(cursor.position() > before ? QTextCursor::NextCharacter
+                                                       : QTextCursor::PreviousCharacter,
+                            select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+        setTextCursor(cursor);
+    }
+    return true;
+}
+
+// The widget's own paste would make every pasted line break a piece inside one.
+void TextEdit::insertFromMimeData(const QMimeData* source) {
+    if (isReadOnly() || !source->hasText()) {
+        QPlainTextEdit::insertFromMimeData(source);
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    InsertWidgetText(cursor, PastedWidgetText(source->text().toStdU16String()));
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+// Copied text is plain text in which only the soft breaks are gone; the widget's
+// own plain text has one character for each of the document's.
+QMimeData* TextEdit::createMimeDataFromSelection() const {
+    const QTextCursor cursor = textCursor();
+    QString text = QTextDocumentFragment(cursor).toPlainText();
+    qsizetype removed = 0;
+    for (QTextBlock block = document()->findBlock(cursor.selectionStart()).next();
+         block.isValid() && block.position() <= cursor.selectionEnd(); block = block.next()) {
+        if (ContinuesLine(block)) {
+            text.remove(block.position() - 1 - cursor.selectionStart() - removed, 1);
+            ++removed;
+        }
+    }
+    if (removed == 0) {
+        return QPlainTextEdit::createMimeDataFromSelection();
+    }
+    auto* data = new QMimeData;
+    data->setText(text);
+    return data;
+}
+
+}  // namespace flg2scn

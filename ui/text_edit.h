@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace flg2scn {
+
+// The text area's widget. Its document may split a long line into pieces (see
+// WidgetText); editing keeps to the text's lines: Enter breaks the line, Backspace
+// and Delete at the end of a piece take the neighbouring character, Left and Right
+// move one character over a piece's end, and copy and paste know no pieces.
+class TextEdit : public QPlainTextEdit {
+    Q_OBJECT
+
+  public:
+    explicit TextEdit(QWidget* parent = nullptr);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    QMimeData* createMimeDataFromSelection() const override;
+
+  private:
+    // Each returns whether it handled the key.
+    bool breakLine(QKeyEvent* event);
+    bool deleteOverPieceEnd(QKeyEvent* event);
+    bool moveOverPieceEnd(QKeyEvent* event);
+};
+
+}  // namespace flg2scn

@@ -1,0 +1,118 @@
+#include "ui/widget_text.h"
+
+namespace flg2scn {
+
+namespace {
+
+constexpr char16_t kParagraphSeparator = u'\u2029';  // a block break in the document
+constexpr char16_t kLineSeparator = u'\u2028';
+constexpr char16_t kCrSymbol = u'\u240D';
+constexpr char16_t kLfSymbol = u'\u240A';
+
+bool IsLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// Lays characters and line breaks out into blocks.
+class BlockBuilder {
+  public:
+    BlockBuilder(std::size_t size, std::size_t lines_per_block)
+        : lines_per_block_(lines_per_block) {
+        out_.chars.reserve(size);
+    }
+
+    void Add(char16_t c) {
+        // A surrogate pair stays in one piece.
+        if (block_length_ >= WidgetText::kPieceLength && !IsLowSurrogate(c)) {
+            out_.soft_breaks.push_back(out_.chars.size());
+            out_.chars += kParagraphSeparator;
+            block_length_ = 0;
+        }
+        out_.chars += c;
+        ++block_length_;
+    }
+
+    void BreakLine() {
+        if (++block_lines_ < lines_per_block_ && block_length_ < WidgetText::kPieceLength) {
+            out_.chars += kLineSeparator;
+            ++block_length_;
+        } else {
+            out_.chars += kParagraphSeparator;
+            block_length_ = 0;
+            block_lines_ = 0;
+        }
+    }
+
+    WidgetText Take() { return std::move(out_); }
+
+  private:
+    const std::size_t lines_per_block_;
+    WidgetText out_;
+    std::size_t block_length_ = 0;
+    std::size_t block_lines_ = 0;
+};
+
+std::size_t CountLineBreaks(std::u16string_view text) {
+    std::size_t breaks = 0;
+    for (std::size_t at = text.find(u"\r\n"); at != text.npos; at = text.find(u"\r\n", at + 2)) {
+        ++breaks;
+    }
+    return breaks;
+}
+
+}  // namespace
+
+WidgetText ToWidgetText(std::u16string_view text) {
+    const bool grouped = CountLineBreaks(text) > WidgetText::kGroupedAbove;
+    BlockBuilder blocks(text.size(), grouped ? WidgetText::kLinesPerBlock : 1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            blocks.BreakLine();
+            ++i;
+        } else if (c == u'\r') {
+            blocks.Add(kCrSymbol);
+        } else if (c == u'\n') {
+            blocks.Add(kLfSymbol);
+        } else {
+            blocks.Add(c);
+        }
+    }
+    return blocks.Take();
+}
+
+WidgetText PastedWidgetText(std::u16string_view pasted) {
+    BlockBuilder blocks(pasted.size(), 1);
+    for (std::size_t i = 0; i < pasted.size(); ++i) {
+        const char16_t c = pasted[i];
+        if (c == u'\r' && i + 1 < pasted.size() && pasted[i + 1] == u'\n') {
+            ++i;
+            blocks.BreakLine();
+        } else if (c == u'\r' || c == u'\n' || c == kParagraphSeparator) {
+            blocks.BreakLine();
+        } else {
+            blocks.Add(c);
+        }
+    }
+    return blocks.Take();
+}
+
+void AppendFromWidgetText(std::u16string& text, std::u16string_view block) {
+    for (const char16_t c : block) {
+        switch (c) {
+            case kLineSeparator:
+                text += u"\r\n";
+                break;
+            case kCrSymbol:
+                text += u'\r';
+                break;
+            case kLfSymbol:
+                text += u'\n';
+                break;
+            default:
+                text += c;
+        }
+    }
+}
+
+}  // namespace flg2scn

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace flg2scn {
+
+// The text area's text as the widget's document holds it. A CR LF is a block
+// break (U+2029); a lone CR or LF, which a document cannot hold, is the symbol
+// U+240D or U+240A. Two more kinds of break keep the document quick to lay out,
+// which takes time in the length of a block and in the number of blocks:
+// - a line longer than kPieceLength is split into pieces by soft breaks, block
+//   breaks that stand for nothing in the text;
+// - a text of more than kGroupedAbove lines holds up to kLinesPerBlock lines in a
+//   block, joined by line separators (U+2028), which read as CR LF.
+struct WidgetText {
+    static constexpr std::size_t kPieceLength = 4096;
+    static constexpr std::size_t kGroupedAbove = 65'536;
+    static constexpr std::size_t kLinesPerBlock = 32;
+
+    // The document's characters, with U+2029 between blocks.
+    std::u16string chars;
+    // The places in `chars` of the block breaks that are soft, in order.
+    std::vector<std::size_t> soft_breaks;
+};
+
+WidgetText ToWidgetText(std::u16string_view text);
+
+// Pasted or dropped text: a CR LF, a lone CR or LF and U+2029 each break the line,
+// as the widget itself takes them; long lines are split as above.
+WidgetText PastedWidgetText(std::u16string_view pasted);
+
+// Adds the text of a block's characters to `text`; a line separator (also what
+// Shift+Enter types) reads as CR LF.
+void AppendFromWidgetText(std::u16string& text, std::u16string_view block);
+
+}  // namespace flg2scn
