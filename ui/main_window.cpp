@@ -15,6 +15,7 @@
 #include "commands/convert_command.h"
 #include "commands/file_commands.h"
 #include "commands/messages.h"
+#include "ui/busy_cursor.h"
 #include "ui/qt_file_dialog.h"
 #include "ui/qt_message_box.h"
 #include "ui/text_edit.h"
@@ -122,16 +123,19 @@ void MainWindow::setStartSize() {
 }
 
 void MainWindow::load() {
+    const BusyCursor busy;
     text_area_->BeginCommand();
     LoadCommand(*text_area_, *file_dialog_, *messages_);
 }
 
 void MainWindow::save() {
+    const BusyCursor busy;
     text_area_->BeginCommand();
     SaveCommand(*text_area_, *file_dialog_, *messages_);
 }
 
 void MainWindow::convert() {
+    const BusyCursor busy;
     text_area_->BeginCommand();
     ConvertCommand(*text_area_, *messages_);
 }
@@ -156,6 +160,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
 }
 
 void MainWindow::openFile(const QString& file) {
+    const BusyCursor busy;
     file_dialog_->SetFileName(file.toStdU16String());
     text_area_->BeginCommand();
     LoadFlagFile(file.toStdU16String(), *text_area_, *messages_);

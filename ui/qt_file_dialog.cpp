@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "ui/busy_cursor.h"
+
 namespace flg2scn {
 
 std::u16string QtFilters(std::u16string_view filter) {
@@ -43,6 +45,7 @@ void QtFileDialog::Show(QFileDialog::AcceptMode mode) {
             dialog.setDefaultSuffix(Extension(filter));
         });
     }
+    const IdleCursor idle;
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
     file_name_ = chosen ? dialog.selectedFiles().constFirst().toStdU16String() : u"";
 }

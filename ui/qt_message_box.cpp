@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "ui/busy_cursor.h"
+
 namespace flg2scn {
 
 namespace {
@@ -32,6 +34,7 @@ void QtMessageBox::Tell(std::u16string_view text, std::u16string_view title, Mes
     QMessageBox box(IconFor(icon), ToQString(title), lines, QMessageBox::Ok, parent_);
     // Plain text: a header or file name that looks like markup stays as it is.
     box.setTextFormat(Qt::PlainText);
+    const IdleCursor idle;
     box.exec();
 }
 

@@ -1,10 +1,13 @@
 #include "ui/text_edit.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 
+#include "ui/busy_cursor.h"
 #include "ui/text_blocks.h"
 
 namespace flg2scn {
@@ -12,6 +15,11 @@ namespace flg2scn {
 TextEdit::TextEdit(QWidget* parent) : QPlainTextEdit(parent) {}
 
 void TextEdit::keyPressEvent(QKeyEvent* event) {
+    if (event == QKeySequence::Undo || event == QKeySequence::Redo) {
+        const BusyCursor busy;
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
     if (isReadOnly() || (!breakLine(event) && !deleteOverPieceEnd(event))) {
         if (!moveOverPieceEnd(event)) {
             QPlainTextEdit::keyPressEvent(event);
@@ -83,6 +91,23 @@ bool TextEdit::moveOverPieceEnd(QKeyEvent* event) {
         setTextCursor(cursor);
     }
     return true;
+}
+
+// The widget's own menu, with undo and redo under the busy cursor.
+void TextEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu(event->pos());
+    for (QAction* action : menu->actions()) {
+        const bool undo = action->objectName() == QStringLiteral("edit-undo");
+        if (undo || action->objectName() == QStringLiteral("edit-redo")) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, [this, undo] {
+                const BusyCursor busy;
+                undo ? this->undo() : redo();
+            });
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 // The widget's own paste would make every pasted line break a piece inside one.

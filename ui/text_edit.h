@@ -7,7 +7,8 @@ namespace flg2scn {
 // The text area's widget. Its document may split a long line into pieces (see
 // WidgetText); editing keeps to the text's lines: Enter breaks the line, Backspace
 // and Delete at the end of a piece take the neighbouring character, Left and Right
-// move one character over a piece's end, and copy and paste know no pieces.
+// move one character over a piece's end, and copy and paste know no pieces. Undo
+// and redo, which may take back a large command, show the busy cursor.
 class TextEdit : public QPlainTextEdit {
     Q_OBJECT
 
@@ -16,6 +17,7 @@ class TextEdit : public QPlainTextEdit {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     QMimeData* createMimeDataFromSelection() const override;
 

@@ -5,6 +5,7 @@
 #include "support/modal_watcher.h"
 #include "support/recording_services.h"
 #include "support/temp_dir.h"
+#include "ui/busy_cursor.h"
 #include "ui/main_window.h"
 #include "ui/qt_file_dialog.h"
 #include "ui/qt_message_box.h"
@@ -165,6 +166,40 @@ class WindowTest : public QObject {
             }
             QCOMPARE(Q(area.Text()), row.text);
         }
+    }
+
+    // The busy cursor shows while a command or an undo changes the text, and gives
+    // way while a message box waits for the user.
+    void busyCursorWhileWorking() {
+        test::TempDir dir;
+        test::WriteBytes(dir.Path("a.flg"), "#A\r\n<1 2 3>\r\n<4 5 6>\r\n");
+        ScriptedWindow w;
+        w.Show();
+        QStringList seen;
+        const auto cursor = [] {
+            const QCursor* shown = QGuiApplication::overrideCursor();
+            return shown == nullptr ? QString("none") : QString::number(shown->shape());
+        };
+        connect(w.window->textEdit()->document(), &QTextDocument::contentsChanged,
+                [&] { seen << cursor(); });
+        w.Trigger("mnuLoadFLG", dir.Path("a.flg"));
+        w.Trigger("mnuConvert");
+        QTest::keySequence(w.window->textEdit(), QKeySequence::Undo);
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5), QPoint(5, 5));
+        QApplication::sendEvent(w.window->textEdit()->viewport(), &menu);
+        QApplication::activePopupWidget()->findChild<QAction*>("edit-undo")->trigger();
+        QApplication::activePopupWidget()->close();
+        const QString busy = QString::number(Qt::WaitCursor);
+        QCOMPARE(seen, QStringList({busy, busy, busy, busy}));
+        QCOMPARE(cursor(), "none");
+
+        const test::ModalWatcher<QMessageBox> watcher([&](QMessageBox* box) {
+            seen << cursor();
+            box->button(QMessageBox::Ok)->click();
+        });
+        const BusyCursor working;
+        QtMessageBox(nullptr).Tell(u"Done", u"Title", MessageIcon::kInformation);
+        QCOMPARE(seen.last(), QString::number(Qt::ArrowCursor));
     }
 
     // A file dropped on the text or anywhere else on the window loads; dropped
