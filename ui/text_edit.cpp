@@ -4,8 +4,12 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTextBlock>
 #include <QTextDocumentFragment>
+#include <QTextLayout>
+#include <algorithm>
 
 #include "ui/busy_cursor.h"
 #include "ui/text_blocks.h"
@@ -91,6 +95,61 @@ bool TextEdit::moveOverPieceEnd(QKeyEvent* event) {
         setTextCursor(cursor);
     }
     return true;
+}
+
+namespace {
+
+constexpr QChar kCrSymbol(0x240D);
+constexpr QChar kLfSymbol(0x240A);
+
+// A control picture as the Unicode charts draw it: the two letters of its name
+// stepping down across the character's cell.
+void DrawSymbol(QPainter& painter, const QRectF& cell, const QString& name, const QColor& color) {
+    QFont font = painter.font();
+    font.setPixelSize(std::max(4, static_cast<int>(cell.height() * 0.5)));
+    painter.setFont(font);
+    painter.setPen(color);
+    const QRectF upper(cell.left(), cell.top(), cell.width(), cell.height() / 2);
+    painter.drawText(upper, Qt::AlignLeft | Qt::AlignVCenter, name.left(1));
+    painter.drawText(upper.translated(0, cell.height() / 2), Qt::AlignRight | Qt::AlignVCenter,
+                     name.mid(1));
+}
+
+}  // namespace
+
+// No usual font has a glyph for the symbols of a lone CR or LF; the widget would
+// draw them as empty boxes, so they are drawn over.
+void TextEdit::paintEvent(QPaintEvent* event) {
+    QPlainTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    const QTextCursor cursor = textCursor();
+    const QPointF offset = contentOffset();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF box = blockBoundingGeometry(block).translated(offset);
+        if (box.top() > event->rect().bottom()) {
+            break;
+        }
+        const QString text = block.text();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] != kCrSymbol && text[i] != kLfSymbol) {
+                continue;
+            }
+            const QTextLine line = block.layout()->lineForTextPosition(static_cast<int>(i));
+            const qreal left = line.cursorToX(static_cast<int>(i));
+            const qreal right = line.cursorToX(static_cast<int>(i + 1));
+            const int at = block.position() + static_cast<int>(i);
+            // The text cursor's pixel at the left stays.
+            const qreal keep = cursor.position() == at ? 1 : 0;
+            const QRectF cell(box.left() + left + keep, box.top() + line.y(), right - left - keep,
+                              line.height());
+            const bool selected = at >= cursor.selectionStart() && at < cursor.selectionEnd();
+            painter.fillRect(cell,
+                             palette().brush(selected ? QPalette::Highlight : QPalette::Base));
+            DrawSymbol(painter, cell,
+                       text[i] == kCrSymbol ? QStringLiteral("CR") : QStringLiteral("LF"),
+                       palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
+        }
+    }
 }
 
 // The widget's own menu, with undo and redo under the busy cursor.

@@ -8,7 +8,8 @@ namespace flg2scn {
 // WidgetText); editing keeps to the text's lines: Enter breaks the line, Backspace
 // and Delete at the end of a piece take the neighbouring character, Left and Right
 // move one character over a piece's end, and copy and paste know no pieces. Undo
-// and redo, which may take back a large command, show the busy cursor.
+// and redo, which may take back a large command, show the busy cursor. The
+// symbols for a lone CR and LF are drawn as "CR" and "LF" in small letters.
 class TextEdit : public QPlainTextEdit {
     Q_OBJECT
 
@@ -18,6 +19,7 @@ class TextEdit : public QPlainTextEdit {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     QMimeData* createMimeDataFromSelection() const override;
 

@@ -202,6 +202,22 @@ class WindowTest : public QObject {
         QCOMPARE(seen.last(), QString::number(Qt::ArrowCursor));
     }
 
+    // The symbols for a lone CR and LF are drawn as what they stand for, whatever
+    // glyphs the fonts have: each unlike the other and unlike an empty text.
+    void symbolsAreDrawn() {
+        QList<QImage> shots;
+        for (const char16_t* text : {u"", u"\r", u"\n"}) {
+            TextEdit edit;
+            edit.setReadOnly(true);  // no blinking text cursor
+            QtTextArea(&edit).SetText(text);
+            edit.resize(120, 60);
+            edit.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&edit));
+            shots << edit.viewport()->grab().toImage();
+        }
+        QVERIFY(shots[1] != shots[0] && shots[2] != shots[0] && shots[1] != shots[2]);
+    }
+
     // A file dropped on the text or anywhere else on the window loads; dropped
     // text is inserted by the text area itself.
     void dropsOnTheWindow() {
