@@ -2,7 +2,9 @@
 // busy, up to the repaint that shows its result, and the process's peak memory.
 // A message box or the save dialog would wait for a user, so both are scripted.
 //
-//   flg2scn-window-bench FILE.flg
+//   flg2scn-window-bench FILE.flg [WIDTHxHEIGHT]
+//
+// The window has its start size unless WIDTHxHEIGHT gives one.
 
 #include <sys/resource.h>
 
@@ -23,22 +25,35 @@ namespace {
 using flg2scn::test::RecordingMessageBox;
 using flg2scn::test::ScriptedFileDialog;
 
-double PeakMiB() {
+rusage Usage() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_maxrss) / 1024;
+    return usage;
 }
 
-// The step's time, with the repaint of the text area that shows its result, and
-// the process's peak memory so far.
+double Milliseconds(const timeval& time) {
+    return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;
+}
+
+double CpuMilliseconds() {
+    const rusage usage = Usage();
+    return Milliseconds(usage.ru_utime) + Milliseconds(usage.ru_stime);
+}
+
+// The step's wall time up to the repaint of the text area that shows its result;
+// the processor time it used, including any work that the event loop does in
+// the quarter second after; and the process's peak memory so far.
 void Time(const char* step, QPlainTextEdit* edit, const std::function<void()>& work) {
+    const double cpu = CpuMilliseconds();
     QElapsedTimer timer;
     timer.start();
     work();
     edit->viewport()->repaint();
     QApplication::processEvents();
-    std::printf("%-18s %9.1f ms %9.1f MiB\n", step, static_cast<double>(timer.nsecsElapsed()) / 1e6,
-                PeakMiB());
+    const double wall = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    QTest::qWait(250);
+    std::printf("%-18s %9.1f ms %9.1f ms %9.1f MiB\n", step, wall, CpuMilliseconds() - cpu,
+                static_cast<double>(Usage().ru_maxrss) / 1024);
     std::fflush(stdout);
 }
 
@@ -46,8 +61,8 @@ void Time(const char* step, QPlainTextEdit* edit, const std::function<void()>& w
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: flg2scn-window-bench FILE.flg\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: flg2scn-window-bench FILE.flg [WIDTHxHEIGHT]\n");
         return 2;
     }
     const QString file = QString::fromLocal8Bit(argv[1]);
@@ -56,12 +71,16 @@ int main(int argc, char* argv[]) {
     flg2scn::MainWindow window{std::unique_ptr<flg2scn::MessageBox>(messages),
                                std::unique_ptr<flg2scn::FileDialog>(dialog)};
     window.show();
+    if (argc == 3) {
+        const QStringList size = QString::fromLocal8Bit(argv[2]).split(u'x');
+        window.resize(size.value(0).toInt(), size.value(1).toInt());
+    }
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::fprintf(stderr, "flg2scn-window-bench: the window did not show\n");
         return 1;
     }
     QPlainTextEdit* edit = window.textEdit();
-    std::printf("%-18s %12s %13s\n", "step", "time", "peak memory");
+    std::printf("%-18s %12s %12s %13s\n", "step", "wall", "processor", "peak memory");
     Time("start", edit, [] {});
     const auto key = [edit](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         return [edit, k, modifiers] { QTest::keyClick(edit, k, modifiers); };

@@ -2,8 +2,9 @@
 # Times the window's steps (load, moves, typing, scrolling, convert, undo, save)
 # over a 1 MB and a 5 MB flag file with LF line ends (one line each, by the flag
 # file rules) and a 60 MB flag file of ordinary CR LF lines; prints each file's
-# figures and peak memory. Runs the window under Xvfb when xvfb-run is there,
-# else on Qt's offscreen platform.
+# figures and peak memory, with the window at its start size and at 1900x1000.
+# Runs the window under Xvfb when xvfb-run is there, else on Qt's offscreen
+# platform.
 #
 #   bench/window_bench.sh build/bench/flg2scn-window-bench [FOLDER]
 set -eu
@@ -29,10 +30,12 @@ flag_file() {
 [ -f "$folder/crlf-60MB.flg" ] || flag_file 60000000 '\r\n' > "$folder/crlf-60MB.flg"
 
 for file in lf-1MB lf-5MB crlf-60MB; do
-    echo "== $file.flg"
-    if command -v xvfb-run >/dev/null; then
-        xvfb-run -a "$bench" "$folder/$file.flg"
-    else
-        QT_QPA_PLATFORM=offscreen "$bench" "$folder/$file.flg"
-    fi
+    for size in "" 1900x1000; do
+        echo "== $file.flg ${size:-start size}"
+        if command -v xvfb-run >/dev/null; then
+            xvfb-run -a -s "-screen 0 1920x1080x24" "$bench" "$folder/$file.flg" $size
+        else
+            QT_QPA_PLATFORM=offscreen "$bench" "$folder/$file.flg" $size
+        fi
+    done
 done

@@ -122,32 +122,38 @@ void DrawSymbol(QPainter& painter, const QRectF& cell, const QString& name, cons
 void TextEdit::paintEvent(QPaintEvent* event) {
     QPlainTextEdit::paintEvent(event);
     QPainter painter(viewport());
+    const QRect area = event->rect();
     const QTextCursor cursor = textCursor();
-    const QPointF offset = contentOffset();
     for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
-        const QRectF box = blockBoundingGeometry(block).translated(offset);
-        if (box.top() > event->rect().bottom()) {
+        const QRectF box = blockBoundingGeometry(block).translated(contentOffset());
+        if (box.top() > area.bottom()) {
             break;
         }
         const QString text = block.text();
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (text[i] != kCrSymbol && text[i] != kLfSymbol) {
-                continue;
+        const QTextLayout* layout = block.layout();
+        for (int n = 0; n < layout->lineCount(); ++n) {
+            const QTextLine line = layout->lineAt(n);
+            // Only the characters in sight: a block may be thousands of them wide.
+            const int end = line.textStart() + line.textLength();
+            const int last = std::min(line.xToCursor(area.right() - box.left()) + 1, end);
+            for (int i = line.xToCursor(area.left() - box.left()); i < last; ++i) {
+                if (text[i] != kCrSymbol && text[i] != kLfSymbol) {
+                    continue;
+                }
+                const qreal left = line.cursorToX(i);
+                const qreal right = line.cursorToX(i + 1);
+                const int at = block.position() + i;
+                // The text cursor's pixel at the left stays.
+                const qreal keep = cursor.position() == at ? 1 : 0;
+                const QRectF cell(box.left() + left + keep, box.top() + line.y(),
+                                  right - left - keep, line.height());
+                const bool selected = at >= cursor.selectionStart() && at < cursor.selectionEnd();
+                painter.fillRect(cell,
+                                 palette().brush(selected ? QPalette::Highlight : QPalette::Base));
+                DrawSymbol(painter, cell,
+                           text[i] == kCrSymbol ? QStringLiteral("CR") : QStringLiteral("LF"),
+                           palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
             }
-            const QTextLine line = block.layout()->lineForTextPosition(static_cast<int>(i));
-            const qreal left = line.cursorToX(static_cast<int>(i));
-            const qreal right = line.cursorToX(static_cast<int>(i + 1));
-            const int at = block.position() + static_cast<int>(i);
-            // The text cursor's pixel at the left stays.
-            const qreal keep = cursor.position() == at ? 1 : 0;
-            const QRectF cell(box.left() + left + keep, box.top() + line.y(), right - left - keep,
-                              line.height());
-            const bool selected = at >= cursor.selectionStart() && at < cursor.selectionEnd();
-            painter.fillRect(cell,
-                             palette().brush(selected ? QPalette::Highlight : QPalette::Base));
-            DrawSymbol(painter, cell,
-                       text[i] == kCrSymbol ? QStringLiteral("CR") : QStringLiteral("LF"),
-                       palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
         }
     }
 }

@@ -16,7 +16,7 @@ namespace flg2scn {
 // - a text of more than kGroupedAbove lines holds up to kLinesPerBlock lines in a
 //   block, joined by line separators (U+2028), which read as CR LF.
 struct WidgetText {
-    static constexpr std::size_t kPieceLength = 4096;
+    static constexpr std::size_t kPieceLength = 1024;
     static constexpr std::size_t kGroupedAbove = 65'536;
     static constexpr std::size_t kLinesPerBlock = 32;
 
