@@ -1,7 +1,9 @@
 #include "cli/convert_file.h"
 
+#include <strings.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <new>
 #include <variant>
 
@@ -39,14 +41,9 @@ std::string Narrow(std::u16string_view text) {
 
 std::string ScenarioFileName(const std::string& flag_file) {
     constexpr std::size_t kExtension = 4;
-    if (flag_file.size() >= kExtension) {
-        std::string ending = flag_file.substr(flag_file.size() - kExtension);
-        for (char& c : ending) {
-            c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-        }
-        if (ending == ".flg") {
-            return flag_file.substr(0, flag_file.size() - kExtension) + ".scn";
-        }
+    const std::size_t stem = flag_file.size() - std::min(flag_file.size(), kExtension);
+    if (::strcasecmp(flag_file.c_str() + stem, ".flg") == 0) {
+        return flag_file.substr(0, stem) + ".scn";
     }
     return flag_file + ".scn";
 }

@@ -12,7 +12,7 @@ std::size_t DecodedSize(std::string_view bytes) {
     std::size_t size = bytes.size();
     for (std::size_t at = bytes.find('\r'); at != std::string_view::npos;
          at = bytes.find('\r', at + 1)) {
-        if (at + 1 == bytes.size() || bytes[at + 1] != '\n') {
+        if (!bytes.substr(at + 1).starts_with('\n')) {
             ++size;
         }
     }

@@ -37,9 +37,9 @@ void QtFileDialog::Show(QFileDialog::AcceptMode mode) {
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    const QString first = filters.section(QStringLiteral(";;"), 0, 0);
-    dialog.selectNameFilter(first);
     if (mode == QFileDialog::AcceptSave) {
+        // The dialog starts on the first filter.
+        const QString first = filters.section(QStringLiteral(";;"), 0, 0);
         dialog.setDefaultSuffix(Extension(first));
         QObject::connect(&dialog, &QFileDialog::filterSelected, [&dialog](const QString& filter) {
             dialog.setDefaultSuffix(Extension(filter));

@@ -92,39 +92,30 @@ class WindowTest : public QObject {
         QVERIFY(w.messages->shown.empty());
     }
 
-    // A lone CR or LF cannot stand in the document: a symbol shows it instead.
+    // A lone CR or LF cannot stand in the document: a symbol shows it instead. A
+    // long line shows in pieces and many lines go a few to a block, so that the
+    // widget lays them out quickly. The text reads back as it was.
     void textMapping() {
+        const QString piece(WidgetText::kPieceLength, 'a');
+        const QString many = QString("ab\r\n").repeated(WidgetText::kGroupedAbove + 1);
         const std::pair<QString, QString> samples[] = {
             {"a\r\nb\r\n", u"a\u2029b\u2029"_qs},
             {"a\rb\r", u"a\u240Db\u240D"_qs},
             {"a\nb\n\r", u"a\u240Ab\u240A\u240D"_qs},
             {"\n\r\n\r", u"\u240A\u2029\u240D"_qs},
-            {QString(QChar(u'\0')) + "\t", QString(QChar(u'\0')) + "\t"}};
+            {QString(QChar(u'\0')) + "\t", QString(QChar(u'\0')) + "\t"},
+            {piece + "\r\n" + piece + "\r", piece + u"\u2029"_qs + piece + u"\u2029\u240D"_qs},
+            {piece + piece + "\nb", piece + u"\u2029"_qs + piece + u"\u2029\u240Ab"_qs},
+            {piece.left(piece.size() - 1) + u"\U0001F600"_qs,
+             piece.left(piece.size() - 1) + u"\U0001F600"_qs},
+            {many, (QString("ab\u2028").repeated(WidgetText::kLinesPerBlock - 1) + "ab\u2029")
+                           .repeated(many.size() / 4 / WidgetText::kLinesPerBlock) +
+                       "ab\u2028"}};
         for (const auto& [text, shown] : samples) {
             QPlainTextEdit edit;
             QtTextArea area(&edit);
             area.SetText(text.toStdU16String());
             QCOMPARE(edit.document()->toRawText(), shown);
-            QCOMPARE(Q(area.Text()), text);
-        }
-    }
-
-    // A long line shows in pieces and many lines go a few to a block, so that the
-    // widget lays them out quickly; the text stays as it was.
-    void largeTextsInBlocks() {
-        const QString piece(WidgetText::kPieceLength, 'a');
-        const QString pair = u"\U0001F600"_qs;
-        const QString many = QString("ab\r\n").repeated(WidgetText::kGroupedAbove + 1);
-        const std::pair<QString, int> samples[] = {
-            {piece + "\r\n" + piece + "\r", 3},
-            {piece + piece + "\nb\r\n", 4},
-            {piece.left(piece.size() - 1) + pair + "c", 2},
-            {many, (WidgetText::kGroupedAbove + 1) / WidgetText::kLinesPerBlock + 1}};
-        for (const auto& [text, blocks] : samples) {
-            QPlainTextEdit edit;
-            QtTextArea area(&edit);
-            area.SetText(text.toStdU16String());
-            QCOMPARE(edit.blockCount(), blocks);
             QCOMPARE(Q(area.Text()), text);
         }
     }
@@ -168,8 +159,7 @@ class WindowTest : public QObject {
         }
     }
 
-    // The busy cursor shows while a command or an undo changes the text, and gives
-    // way while a message box waits for the user.
+    // The busy cursor shows while a command or an undo changes the text.
     void busyCursorWhileWorking() {
         test::TempDir dir;
         test::WriteBytes(dir.Path("a.flg"), "#A\r\n<1 2 3>\r\n<4 5 6>\r\n");
@@ -192,14 +182,6 @@ class WindowTest : public QObject {
         const QString busy = QString::number(Qt::WaitCursor);
         QCOMPARE(seen, QStringList({busy, busy, busy, busy}));
         QCOMPARE(cursor(), "none");
-
-        const test::ModalWatcher<QMessageBox> watcher([&](QMessageBox* box) {
-            seen << cursor();
-            box->button(QMessageBox::Ok)->click();
-        });
-        const BusyCursor working;
-        QtMessageBox(nullptr).Tell(u"Done", u"Title", MessageIcon::kInformation);
-        QCOMPARE(seen.last(), QString::number(Qt::ArrowCursor));
     }
 
     // The symbols for a lone CR and LF are drawn as what they stand for, whatever
@@ -251,8 +233,10 @@ class WindowTest : public QObject {
         }
     }
 
-    // Plain text, so that a header or a file name that looks like markup shows as it is.
+    // Plain text, so that a header or a file name that looks like markup shows as it
+    // is; the ordinary cursor while the box waits for the user in busy work.
     void realMessageBoxes() {
+        const BusyCursor working;
         const std::pair<MessageIcon, QMessageBox::Icon> icons[] = {
             {MessageIcon::kError, QMessageBox::Critical},
             {MessageIcon::kWarning, QMessageBox::Warning},
@@ -260,26 +244,34 @@ class WindowTest : public QObject {
         for (const auto& [icon, shown] : icons) {
             QString seen;
             const test::ModalWatcher<QMessageBox> watcher([&](QMessageBox* box) {
-                seen = QString("%1|%2|%3|%4|%5")
+                seen = QString("%1|%2|%3|%4|%5|%6")
                            .arg(box->text(), box->windowTitle())
                            .arg(box->icon())
                            .arg(box->buttons().size())
-                           .arg(box->findChild<QLabel*>("qt_msgbox_label")->textFormat());
+                           .arg(box->findChild<QLabel*>("qt_msgbox_label")->textFormat())
+                           .arg(QGuiApplication::overrideCursor()->shape());
                 box->button(QMessageBox::Ok)->click();
             });
             QtMessageBox(nullptr).Tell(u"<b>a</b>\r\nb", u"Title", icon);
-            QCOMPARE(seen, QString("<b>a</b>\nb|Title|%1|1|%2").arg(shown).arg(Qt::PlainText));
+            QCOMPARE(seen, QString("<b>a</b>\nb|Title|%1|1|%2|%3")
+                               .arg(shown)
+                               .arg(Qt::PlainText)
+                               .arg(Qt::ArrowCursor));
         }
     }
 
-    // The dialog opens on its file name, with the filters in their order.
+    // The dialog opens on its file name, with the filters in their order, and with
+    // the ordinary cursor in busy work.
     void realFileDialog() {
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        const BusyCursor working;
         test::TempDir dir;
         test::WriteBytes(dir.Path("start.flg"), "");
         QStringList filters;
         const test::ModalWatcher<QFileDialog> watcher([&](QFileDialog* dialog) {
-            filters = dialog->nameFilters() << dialog->selectedNameFilter();
+            filters = dialog->nameFilters()
+                      << dialog->selectedNameFilter()
+                      << QString::number(QGuiApplication::overrideCursor()->shape());
             QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
         });
         QtFileDialog dialog(nullptr);
@@ -287,20 +279,24 @@ class WindowTest : public QObject {
         dialog.SetFileName(QString::fromStdString(dir.Path("start.flg")).toStdU16String());
         dialog.ShowOpen();
         QCOMPARE(Q(dialog.FileName()), QString::fromStdString(dir.Path("start.flg")));
-        QCOMPARE(filters,
-                 QStringList({"Flag Files (*.flg)", "All files (*)", "Flag Files (*.flg)"}));
-        // A bare name typed into the save dialog gets the filter's extension.
+        QCOMPARE(filters, QStringList({"Flag Files (*.flg)", "All files (*)", "Flag Files (*.flg)",
+                                       QString::number(Qt::ArrowCursor)}));
+        // A bare name typed into the save dialog gets the filter's extension; a
+        // dialog cancelled with a name typed chooses nothing.
         dialog.SetFilter(u"Scenario File|*.scn");
-        for (const QString& typed : {QStringLiteral("noext"), QStringLiteral("name.txt")}) {
+        const std::tuple<QString, Qt::Key, QString> saves[] = {
+            {"noext", Qt::Key_Return, QString::fromStdString(dir.Path("noext.scn"))},
+            {"name.txt", Qt::Key_Return, QString::fromStdString(dir.Path("name.txt"))},
+            {"cancelled", Qt::Key_Escape, ""}};
+        for (const auto& [typed, key, chosen] : saves) {
             const test::ModalWatcher<QFileDialog> save([&](QFileDialog* shown) {
                 auto* name = shown->findChild<QLineEdit*>("fileNameEdit");
                 name->setText(typed);
-                QTest::keyClick(name, Qt::Key_Return);
+                QTest::keyClick(name, key);
             });
             dialog.SetFileName(dir.path().u16string());
             dialog.ShowSave();
-            QCOMPARE(Q(dialog.FileName()),
-                     QString::fromStdString(dir.Path(typed == "noext" ? "noext.scn" : "name.txt")));
+            QCOMPARE(Q(dialog.FileName()), chosen);
         }
     }
 
@@ -320,6 +316,7 @@ class WindowTest : public QObject {
         const int menu = w.window->menuBar()->geometry().bottom() + 1;
         QCOMPARE(edit->geometry(), QRect(0, menu, 300, 200 - menu));
         QVERIFY(edit->horizontalScrollBar()->maximum() > 0);
+        QVERIFY(edit->verticalScrollBar()->isVisible());  // though the text is short
         QCOMPARE(edit->font().pointSize(), 9);
         QCOMPARE(QFontMetrics(edit->font()).horizontalAdvance('i'),
                  QFontMetrics(edit->font()).horizontalAdvance('W'));
