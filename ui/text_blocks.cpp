@@ -19,8 +19,8 @@ std::u16string_view View(const QString& text) {
 }  // namespace
 
 bool ContinuesLine(const QTextBlock& block) {
-    return block.isValid() && block.previous().isValid() &&
-           block.blockFormat().boolProperty(kContinuesLine);
+    // The first block continues nothing, whatever its format.
+    return block.previous().isValid() && block.blockFormat().boolProperty(kContinuesLine);
 }
 
 void InsertWidgetText(QTextCursor& cursor, const WidgetText& text) {
@@ -33,10 +33,8 @@ void InsertWidgetText(QTextCursor& cursor, const WidgetText& text) {
     const std::u16string_view chars = text.chars;
     for (std::size_t start = 0;;) {
         const std::size_t end = std::min(chars.find(u'\u2029', start), chars.size());
-        if (end > start) {
-            cursor.insertText(QString::fromRawData(reinterpret_cast<const QChar*>(&chars[start]),
-                                                   static_cast<qsizetype>(end - start)));
-        }
+        cursor.insertText(QString::fromRawData(reinterpret_cast<const QChar*>(chars.data() + start),
+                                               static_cast<qsizetype>(end - start)));
         if (end == chars.size()) {
             break;
         }

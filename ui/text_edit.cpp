@@ -41,7 +41,6 @@ bool TextEdit::breakLine(QKeyEvent* event) {
     }
     cursor.insertBlock(QTextBlockFormat());
     setTextCursor(cursor);
-    ensureCursorVisible();
     return true;
 }
 
@@ -72,7 +71,6 @@ bool TextEdit::deleteOverPieceEnd(QKeyEvent* event) {
     }
     cursor.endEditBlock();
     setTextCursor(cursor);
-    ensureCursorVisible();
     return true;
 }
 
@@ -177,8 +175,7 @@ void TextEdit::contextMenuEvent(QContextMenuEvent* event) {
 
 // The widget's own paste would make every pasted line break a piece inside one.
 void TextEdit::insertFromMimeData(const QMimeData* source) {
-    if (isReadOnly() || !source->hasText()) {
-        QPlainTextEdit::insertFromMimeData(source);
+    if (isReadOnly()) {
         return;
     }
     QTextCursor cursor = textCursor();
@@ -186,7 +183,6 @@ void TextEdit::insertFromMimeData(const QMimeData* source) {
     InsertWidgetText(cursor, PastedWidgetText(source->text().toStdU16String()));
     cursor.endEditBlock();
     setTextCursor(cursor);
-    ensureCursorVisible();
 }
 
 // Copied text is plain text in which only the soft breaks are gone; the widget's
