@@ -1,0 +1,55 @@
+// The text area's layout of a text into blocks: a text reads back exactly from its
+// blocks and soft breaks, and no block is longer than a piece (one more for a
+// surrogate pair), pasted text included. The text is one without the characters
+// that the document uses for itself (its breaks and the CR and LF symbols), as
+// every text of the code page is.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "fuzz/fuzz_input.h"
+#include "ui/widget_text.h"
+
+using flg2scn::WidgetText;
+using flg2scn::fuzz::Require;
+
+namespace {
+
+// The text that the blocks hold, read as the text area reads its document.
+std::u16string ReadBack(const WidgetText& widget) {
+    std::u16string text;
+    std::size_t soft = 0;
+    std::size_t start = 0;
+    for (std::size_t end = 0; end <= widget.chars.size(); ++end) {
+        if (end < widget.chars.size() && widget.chars[end] != u'\u2029') {
+            continue;
+        }
+        const std::u16string_view block =
+            std::u16string_view(widget.chars).substr(start, end - start);
+        Require(block.size() <= WidgetText::kPieceLength + 1);
+        flg2scn::AppendFromWidgetText(text, block);
+        if (end < widget.chars.size()) {
+            const bool is_soft =
+                soft < widget.soft_breaks.size() && widget.soft_breaks[soft] == end;
+            soft += is_soft ? 1 : 0;
+            text += is_soft ? u"" : u"\r\n";
+        }
+        start = end + 1;
+    }
+    Require(soft == widget.soft_breaks.size());
+    return text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::u16string text = flg2scn::fuzz::TextFromBytes(data, size);
+    if (text.find_first_of(u"\u2028\u2029\u240A\u240D") != std::u16string::npos) {
+        return 0;
+    }
+    Require(ReadBack(flg2scn::ToWidgetText(text)) == text);
+    ReadBack(flg2scn::PastedWidgetText(text));
+    return 0;
+}
