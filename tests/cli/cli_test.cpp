@@ -55,10 +55,12 @@ TEST(Cli, ScenarioFileNames) {
 }
 
 // Each file that fails gets its line and no output, its old output stays, and
-// the others still convert; a later file reads what an earlier one wrote.
+// the others still convert; a later file reads what an earlier one wrote over
+// its old contents.
 TEST(Cli, ABatchGoesOnPastFilesThatFail) {
     TempDir dir;
     WriteBytes(dir.Path("good.FLG"), "#Harbour\r<100 200 40>\r<1024 512 96>");
+    WriteBytes(dir.Path("good.scn"), kHarbourFlg);
     WriteBytes(dir.Path("binary.flg"), std::string("\x01\xFF<\0\t#", 6));
     WriteBytes(dir.Path("four.flg"), "#4\r\n<1 2 3>\r\n<1 2 3>\r\n<1 2 3>\r\n<1 2 3>\r\n");
     WriteBytes(dir.Path("four.scn"), "old");
