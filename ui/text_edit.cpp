@@ -178,6 +178,7 @@ void TextEdit::insertFromMimeData(const QMimeData* source) {
     if (isReadOnly()) {
         return;
     }
+    const BusyCursor busy;
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     InsertWidgetText(cursor, PastedWidgetText(source->text().toStdU16String()));

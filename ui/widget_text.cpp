@@ -1,5 +1,7 @@
 #include "ui/widget_text.h"
 
+#include <algorithm>
+
 namespace flg2scn {
 
 namespace {
@@ -82,7 +84,12 @@ WidgetText ToWidgetText(std::u16string_view text) {
 }
 
 WidgetText PastedWidgetText(std::u16string_view pasted) {
-    BlockBuilder blocks(pasted.size(), 1);
+    // A CR LF counts twice here: near enough to tell a text of many lines.
+    const auto breaks = std::count_if(pasted.begin(), pasted.end(), [](char16_t c) {
+        return c == u'\r' || c == u'\n' || c == kParagraphSeparator;
+    });
+    const bool grouped = static_cast<std::size_t>(breaks) > WidgetText::kGroupedAbove;
+    BlockBuilder blocks(pasted.size(), grouped ? WidgetText::kLinesPerBlock : 1);
     for (std::size_t i = 0; i < pasted.size(); ++i) {
         const char16_t c = pasted[i];
         if (c == u'\r' && i + 1 < pasted.size() && pasted[i + 1] == u'\n') {

@@ -29,7 +29,7 @@ struct WidgetText {
 WidgetText ToWidgetText(std::u16string_view text);
 
 // Pasted or dropped text: a CR LF, a lone CR or LF and U+2029 each break the line,
-// as the widget itself takes them; long lines are split as above.
+// as the widget itself takes them; long lines and many lines are laid out as above.
 WidgetText PastedWidgetText(std::u16string_view pasted);
 
 // Adds the text of a block's characters to `text`; a line separator (also what

@@ -159,7 +159,7 @@ class WindowTest : public QObject {
         }
     }
 
-    // The busy cursor shows while a command or an undo changes the text.
+    // The busy cursor shows while a command, an undo or a paste changes the text.
     void busyCursorWhileWorking() {
         test::TempDir dir;
         test::WriteBytes(dir.Path("a.flg"), "#A\r\n<1 2 3>\r\n<4 5 6>\r\n");
@@ -179,8 +179,10 @@ class WindowTest : public QObject {
         QApplication::sendEvent(w.window->textEdit()->viewport(), &menu);
         QApplication::activePopupWidget()->findChild<QAction*>("edit-undo")->trigger();
         QApplication::activePopupWidget()->close();
+        QGuiApplication::clipboard()->setText("pasted");
+        QTest::keySequence(w.window->textEdit(), QKeySequence::Paste);
         const QString busy = QString::number(Qt::WaitCursor);
-        QCOMPARE(seen, QStringList({busy, busy, busy, busy}));
+        QCOMPARE(seen, QStringList({busy, busy, busy, busy, busy}));
         QCOMPARE(cursor(), "none");
     }
 
