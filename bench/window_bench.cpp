@@ -88,6 +88,8 @@ int main(int argc, char* argv[]) {
 
     Time("load", edit, [&] { window.openFile(file); });
     Time("go to end", edit, key(Qt::Key_End, Qt::ControlModifier));
+    Time("line start", edit, key(Qt::Key_Home));
+    Time("line end", edit, key(Qt::Key_End));
     Time("type a letter", edit, key(Qt::Key_X));
     Time("type another", edit, key(Qt::Key_Y));
     Time("backspace", edit, key(Qt::Key_Backspace));

@@ -81,7 +81,7 @@ bool TextEdit::moveOverPieceEnd(QKeyEvent* event) {
         event == QKeySequence::SelectNextChar || event == QKeySequence::SelectPreviousChar;
     if (!select && event != QKeySequence::MoveToNextChar &&
         event != QKeySequence::MoveToPreviousChar) {
-        return false;
+        return moveToLineEnd(event);
     }
     const int before = textCursor().position();
     QPlainTextEdit::keyPressEvent(event);
@@ -92,6 +92,44 @@ bool TextEdit::moveOverPieceEnd(QKeyEvent* event) {
                             select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
         setTextCursor(cursor);
     }
+    return true;
+}
+
+// Home and End go to the start and end of the line, over the pieces it is in. The
+// pieces are searched, not laid out: a line may be thousands of them.
+bool TextEdit::moveToLineEnd(QKeyEvent* event) {
+    const bool end =
+        event == QKeySequence::MoveToEndOfLine || event == QKeySequence::SelectEndOfLine;
+    if (!end && event != QKeySequence::MoveToStartOfLine &&
+        event != QKeySequence::SelectStartOfLine) {
+        return false;
+    }
+    QPlainTextEdit::keyPressEvent(event);  // to the piece's end or start
+    QTextCursor cursor = textCursor();
+    const auto mode =
+        event == QKeySequence::SelectEndOfLine || event == QKeySequence::SelectStartOfLine
+            ? QTextCursor::KeepAnchor
+            : QTextCursor::MoveAnchor;
+    constexpr QChar kLineSeparator(0x2028);
+    // A line separator at a piece's edge ends the line there.
+    while (end && cursor.atBlockEnd() && ContinuesLine(cursor.block().next())) {
+        const QTextBlock next = cursor.block().next();
+        const qsizetype at = next.text().indexOf(kLineSeparator);
+        if (at == 0) {
+            break;
+        }
+        cursor.setPosition(next.position() + static_cast<int>(at < 0 ? next.length() - 1 : at),
+                           mode);
+    }
+    while (!end && cursor.atBlockStart() && ContinuesLine(cursor.block())) {
+        const QTextBlock before = cursor.block().previous();
+        const qsizetype at = before.text().lastIndexOf(kLineSeparator);
+        if (at >= 0 && at == before.length() - 2) {
+            break;
+        }
+        cursor.setPosition(before.position() + static_cast<int>(at + 1), mode);
+    }
+    setTextCursor(cursor);
     return true;
 }
 

@@ -7,7 +7,8 @@ namespace flg2scn {
 // The text area's widget. Its document may split a long line into pieces (see
 // WidgetText); editing keeps to the text's lines: Enter breaks the line, Backspace
 // and Delete at the end of a piece take the neighbouring character, Left and Right
-// move one character over a piece's end, and copy and paste know no pieces. Undo
+// move one character over a piece's end, Home and End go to the line's ends, and
+// copy and paste know no pieces. Undo
 // and redo, which may take back a large command, show the busy cursor. The
 // symbols for a lone CR and LF are drawn as "CR" and "LF" in small letters.
 class TextEdit : public QPlainTextEdit {
@@ -28,6 +29,7 @@ class TextEdit : public QPlainTextEdit {
     bool breakLine(QKeyEvent* event);
     bool deleteOverPieceEnd(QKeyEvent* event);
     bool moveOverPieceEnd(QKeyEvent* event);
+    bool moveToLineEnd(QKeyEvent* event);
 };
 
 }  // namespace flg2scn
