@@ -1,5 +1,7 @@
 #include "runtime/text_search.h"
 
+#include <algorithm>
+
 #include "runtime/failure.h"
 
 namespace flg2scn {
@@ -22,28 +24,20 @@ void CheckLength(long long length) {
 
 std::size_t InStr(long long start, std::u16string_view text, char16_t ch) {
     CheckStart(start);
-    const auto from = static_cast<unsigned long long>(start - 1);
-    if (from >= text.size()) {
-        return 0;
-    }
-    const std::size_t found = text.find(ch, from);
+    // A start beyond the end finds nothing.
+    const std::size_t found = text.find(ch, static_cast<unsigned long long>(start - 1));
     return found == std::u16string_view::npos ? 0 : found + 1;
 }
 
 std::u16string_view Mid(std::u16string_view text, long long start, long long length) {
-    CheckStart(start);
     CheckLength(length);
-    const auto from = static_cast<unsigned long long>(start - 1);
-    if (from >= text.size()) {
-        return {};
-    }
-    return text.substr(from, static_cast<unsigned long long>(length));
+    return Mid(text, start).substr(0, static_cast<unsigned long long>(length));
 }
 
 std::u16string_view Mid(std::u16string_view text, long long start) {
     CheckStart(start);
-    const auto from = static_cast<unsigned long long>(start - 1);
-    return from >= text.size() ? std::u16string_view{} : text.substr(from);
+    // A start beyond the end gives the empty rest.
+    return text.substr(std::min<unsigned long long>(start - 1, text.size()));
 }
 
 std::u16string_view Left(std::u16string_view text, long long length) {

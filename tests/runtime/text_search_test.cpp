@@ -16,12 +16,14 @@ TEST(TextSearch, PositionsFromOne) {
     EXPECT_EQ(InStr(1, u"ab", u'<'), 0u);
     const std::pair<std::u16string_view, std::u16string_view> parts[] = {
         {Mid(u"abcd", 2, 2), u"bc"}, {Mid(u"abcd", 3, 9), u"cd"}, {Mid(u"abcd", 5, 1), u""},
-        {Mid(u"abcd", 4), u"d"},     {Left(u"abcd", 3), u"abc"},  {Left(u"abcd", 9), u"abcd"}};
+        {Mid(u"abcd", 4), u"d"},     {Mid(u"abcd", 5), u""},      {Left(u"abcd", 3), u"abc"},
+        {Left(u"abcd", 9), u"abcd"}};
     for (const auto& [part, expected] : parts) {
         EXPECT_EQ(part, expected);
     }
     EXPECT_THROW(InStr(0, u"a<", u'<'), RuntimeFailure);
     EXPECT_THROW(Mid(u"ab", 0, 1), RuntimeFailure);
+    EXPECT_THROW(Mid(u"ab", 0), RuntimeFailure);
     EXPECT_THROW(Mid(u"ab", 1, -1), RuntimeFailure);
     EXPECT_THROW(Left(u"ab", -1), RuntimeFailure);
 }
