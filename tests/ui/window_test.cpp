@@ -131,23 +131,26 @@ class WindowTest : public QObject {
             QString text;
         };
         const Row rows[] = {
-            {end, {Qt::Key_Backspace}, shorter + "b\r\n"},
-            {end + 1, {Qt::Key_Backspace}, shorter + "b\r\n"},
-            {end, {QKeySequence::Delete}, a + "\r\n"},
-            {end + 1, {QKeySequence::Delete}, a + "\r\n"},
-            {end, {Qt::Key_Return}, a + "\r\nb\r\n"},
-            {end + 1, {Qt::Key_Return}, a + "\r\nb\r\n"},
-            {end - 1, {Qt::Key_Right, Qt::Key_Right, Qt::Key_X}, a + "bx\r\n"},
-            {end + 2, {Qt::Key_Left, Qt::Key_Left, Qt::Key_X}, shorter + "xab\r\n"},
-            {end + 1, {QKeySequence::Paste}, a + "x\r\nyb\r\n"},
+            {end, {Qt::Key_Backspace}, shorter + "bc\r\n"},
+            {end + 1, {Qt::Key_Backspace}, shorter + "bc\r\n"},
+            {end, {QKeySequence::Delete}, a + "c\r\n"},
+            {end + 1, {QKeySequence::Delete}, a + "c\r\n"},
+            {end, {Qt::Key_Return}, a + "\r\nbc\r\n"},
+            {end + 1, {Qt::Key_Return}, a + "\r\nbc\r\n"},
+            {end - 1, {Qt::Key_Right, Qt::Key_Right, Qt::Key_X}, a + "bxc\r\n"},
+            {end + 2, {Qt::Key_Left, Qt::Key_Left, Qt::Key_X}, shorter + "xabc\r\n"},
+            {end + 3, {Qt::Key_Left, Qt::Key_X}, a + "bxc\r\n"},
+            {end + 2, {QKeySequence::MoveToStartOfLine, Qt::Key_X}, "x" + a + "bc\r\n"},
+            {1, {QKeySequence::MoveToEndOfLine, Qt::Key_X}, a + "bcx\r\n"},
+            {end + 1, {QKeySequence::Paste}, a + "x\r\nybc\r\n"},
             {end - 1,
              {QKeySequence::SelectNextChar, QKeySequence::SelectNextChar, QKeySequence::Copy,
               QKeySequence::MoveToEndOfLine, QKeySequence::Paste},
-             a + "bab\r\n"}};
+             a + "bcab\r\n"}};
         for (const Row& row : rows) {
             TextEdit edit;
             QtTextArea area(&edit);
-            area.SetText((a + "b\r\n").toStdU16String());
+            area.SetText((a + "bc\r\n").toStdU16String());
             QTextCursor cursor = edit.textCursor();
             cursor.setPosition(row.at);
             edit.setTextCursor(cursor);
