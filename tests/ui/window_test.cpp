@@ -142,7 +142,8 @@ class WindowTest : public QObject {
             {end + 3, {Qt::Key_Left, Qt::Key_X}, a + "bxc\r\n"},
             {end + 2, {QKeySequence::MoveToStartOfLine, Qt::Key_X}, "x" + a + "bc\r\n"},
             {1, {QKeySequence::MoveToEndOfLine, Qt::Key_X}, a + "bcx\r\n"},
-            {end + 1, {QKeySequence::Paste}, a + "x\r\nybc\r\n"},
+            {end + 1, {QKeySequence::Paste}, a + "x\r\ny\r\nzbc\r\n"},
+            {end + 1, {QKeySequence::Paste, QKeySequence::Undo}, a + "bc\r\n"},
             {end - 1,
              {QKeySequence::SelectNextChar, QKeySequence::SelectNextChar, QKeySequence::Copy,
               QKeySequence::MoveToEndOfLine, QKeySequence::Paste},
@@ -154,7 +155,7 @@ class WindowTest : public QObject {
             QTextCursor cursor = edit.textCursor();
             cursor.setPosition(row.at);
             edit.setTextCursor(cursor);
-            QGuiApplication::clipboard()->setText("x\ny");
+            QGuiApplication::clipboard()->setText("x\r\ny\nz");
             for (const QKeySequence& keys : row.keys) {
                 QTest::keySequence(&edit, keys);
             }
