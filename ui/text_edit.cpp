@@ -104,7 +104,8 @@ bool TextEdit::moveToLineEnd(QKeyEvent* event) {
         event != QKeySequence::SelectStartOfLine) {
         return false;
     }
-    QPlainTextEdit::keyPressEvent(event);  // to the piece's end or start
+    // First to the piece's end or start.
+    QPlainTextEdit::keyPressEvent(event);
     QTextCursor cursor = textCursor();
     const auto mode =
         event == QKeySequence::SelectEndOfLine || event == QKeySequence::SelectStartOfLine
