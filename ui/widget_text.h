@@ -13,12 +13,13 @@ namespace flg2scn {
 // which takes time in the length of a block and in the number of blocks:
 // - a line longer than kPieceLength is split into pieces by soft breaks, block
 //   breaks that stand for nothing in the text;
-// - a text of more than kGroupedAbove lines holds up to kLinesPerBlock lines in a
-//   block, joined by line separators (U+2028), which read as CR LF.
+// - a text of more than kGroupedAbove lines holds up to kLinesPerBlock lines, and
+//   lines up to about kPieceLength characters, in a block, joined by line
+//   separators (U+2028), which read as CR LF.
 struct WidgetText {
     static constexpr std::size_t kPieceLength = 1024;
     static constexpr std::size_t kGroupedAbove = 65'536;
-    static constexpr std::size_t kLinesPerBlock = 32;
+    static constexpr std::size_t kLinesPerBlock = 256;
 
     // The document's characters, with U+2029 between blocks.
     std::u16string chars;
