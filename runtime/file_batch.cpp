@@ -386,7 +386,6 @@ std::vector<std::optional<FileError>> FileBatch::Commit() {
         }
     }
     std::vector<std::optional<FileError>> errors;
-    errors.reserve(files_.size());
     for (File& file : files_) {
         errors.push_back(std::move(file.error));
     }

@@ -38,12 +38,8 @@ void QtFileDialog::Show(QFileDialog::AcceptMode mode) {
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     if (mode == QFileDialog::AcceptSave) {
-        // The dialog starts on the first filter.
-        const QString first = filters.section(QStringLiteral(";;"), 0, 0);
-        dialog.setDefaultSuffix(Extension(first));
-        QObject::connect(&dialog, &QFileDialog::filterSelected, [&dialog](const QString& filter) {
-            dialog.setDefaultSuffix(Extension(filter));
-        });
+        // The dialog starts on the first filter; the program saves with one only.
+        dialog.setDefaultSuffix(Extension(filters.section(QStringLiteral(";;"), 0, 0)));
     }
     const IdleCursor idle;
     const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();

@@ -296,6 +296,7 @@ class WindowTest : public QObject {
             {"cancelled", Qt::Key_Escape, ""}};
         for (const auto& [typed, key, chosen] : saves) {
             const test::ModalWatcher<QFileDialog> save([&](QFileDialog* shown) {
+                QCOMPARE(shown->acceptMode(), QFileDialog::AcceptSave);
                 auto* name = shown->findChild<QLineEdit*>("fileNameEdit");
                 name->setText(typed);
                 QTest::keyClick(name, key);
