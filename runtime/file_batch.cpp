@@ -63,14 +63,12 @@ std::string Canonical(const std::string& name) {
 std::string FollowLinks(const std::string& path) {
     std::string name = path;
     for (int hops = 0; hops < 40; ++hops) {
-        struct stat status {};
-        if (::lstat(name.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) {
-            return name;
-        }
         char target[PATH_MAX];
         const ssize_t length = ::readlink(name.c_str(), target, sizeof target - 1);
         if (length < 0) {
-            Fail(path, errno);
+            // Not a link, or no such name: the chain ends here, and creating the
+            // file tells any other failure.
+            return name;
         }
         const std::string link(target, static_cast<std::size_t>(length));
         if (link.starts_with('/')) {

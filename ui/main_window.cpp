@@ -130,7 +130,6 @@ void MainWindow::load() {
 
 void MainWindow::save() {
     const BusyCursor busy;
-    text_area_->BeginCommand();
     SaveCommand(*text_area_, *file_dialog_, *messages_);
 }
 

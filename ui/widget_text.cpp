@@ -69,7 +69,7 @@ WidgetText ToWidgetText(std::u16string_view text) {
     BlockBuilder blocks(text.size(), grouped ? WidgetText::kLinesPerBlock : 1);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+        if (text.substr(i, 2) == u"\r\n") {
             blocks.BreakLine();
             ++i;
         } else if (c == u'\r') {
@@ -92,7 +92,7 @@ WidgetText PastedWidgetText(std::u16string_view pasted) {
     BlockBuilder blocks(pasted.size(), grouped ? WidgetText::kLinesPerBlock : 1);
     for (std::size_t i = 0; i < pasted.size(); ++i) {
         const char16_t c = pasted[i];
-        if (c == u'\r' && i + 1 < pasted.size() && pasted[i + 1] == u'\n') {
+        if (pasted.substr(i, 2) == u"\r\n") {
             ++i;
             blocks.BreakLine();
         } else if (c == u'\r' || c == u'\n' || c == kParagraphSeparator) {
