@@ -141,6 +141,10 @@ class WindowTest : public QObject {
             {end + 2, {Qt::Key_Left, Qt::Key_Left, Qt::Key_X}, shorter + "xabc\r\n"},
             {end + 3, {Qt::Key_Left, Qt::Key_X}, a + "bxc\r\n"},
             {end + 2, {QKeySequence::MoveToStartOfLine, Qt::Key_X}, "x" + a + "bc\r\n"},
+            {2,
+             {QKeySequence::InsertLineSeparator, QKeySequence::MoveToEndOfLine,
+              QKeySequence::MoveToStartOfLine, Qt::Key_X},
+             "aa\r\nx" + a.mid(2) + "bc\r\n"},
             {1, {QKeySequence::MoveToEndOfLine, Qt::Key_X}, a + "bcx\r\n"},
             {end + 1, {QKeySequence::Paste}, a + "x\r\ny\r\nzbc\r\n"},
             {end + 1, {QKeySequence::Paste, QKeySequence::Undo}, a + "bc\r\n"},
@@ -194,16 +198,19 @@ class WindowTest : public QObject {
     // glyphs the fonts have: each unlike the other and unlike an empty text.
     void symbolsAreDrawn() {
         QList<QImage> shots;
-        for (const char16_t* text : {u"", u"\r", u"\n"}) {
-            TextEdit edit;
-            edit.setReadOnly(true);  // no blinking text cursor
-            QtTextArea(&edit).SetText(text);
-            edit.resize(120, 60);
-            edit.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&edit));
-            shots << edit.viewport()->grab().toImage();
+        // The last is a plain widget: an ordinary character shows as it would there.
+        for (const char16_t* text : {u"", u"\r", u"\n", u"x", u"x"}) {
+            std::unique_ptr<QPlainTextEdit> edit(shots.size() < 4 ? new TextEdit
+                                                                  : new QPlainTextEdit);
+            edit->setReadOnly(true);  // no blinking text cursor
+            QtTextArea(edit.get()).SetText(text);
+            edit->resize(120, 60);
+            edit->show();
+            QVERIFY(QTest::qWaitForWindowExposed(edit.get()));
+            shots << edit->viewport()->grab().toImage();
         }
         QVERIFY(shots[1] != shots[0] && shots[2] != shots[0] && shots[1] != shots[2]);
+        QVERIFY(shots[3] == shots[4] && shots[3] != shots[0]);
     }
 
     // A file dropped on the text or anywhere else on the window loads; dropped
@@ -318,6 +325,7 @@ class WindowTest : public QObject {
             w.window->screen()->logicalDotsPerInchY() == 96) {
             QCOMPARE(edit->size(), QSize(437, 368));
         }
+        QVERIFY(edit->horizontalScrollBar()->isVisible());  // though there is no text
         w.window->resize(300, 200);
         edit->setPlainText(QString(500, 'x'));
         QCoreApplication::processEvents();
