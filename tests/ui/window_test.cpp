@@ -109,7 +109,8 @@ class WindowTest : public QObject {
             {piece.left(piece.size() - 1) + u"\U0001F400"_qs,
              piece.left(piece.size() - 1) + u"\U0001F400"_qs},
             {many, (QString("ab\u2028").repeated(WidgetText::kLinesPerBlock - 1) + "ab\u2029")
-                           .repeated(many.size() / 4 / WidgetText::kLinesPerBlock) +
+                           .repeated(many.size() / 4 /
+                                     static_cast<qsizetype>(WidgetText::kLinesPerBlock)) +
                        "ab\u2028"}};
         for (const auto& [text, shown] : samples) {
             QPlainTextEdit edit;
@@ -303,12 +304,13 @@ class WindowTest : public QObject {
             {"name.txt", Qt::Key_Return, QString::fromStdString(dir.Path("name.txt"))},
             {"cancelled", Qt::Key_Escape, ""}};
         for (const auto& [typed, key, chosen] : saves) {
-            const test::ModalWatcher<QFileDialog> save([&](QFileDialog* shown) {
-                QCOMPARE(shown->acceptMode(), QFileDialog::AcceptSave);
-                auto* name = shown->findChild<QLineEdit*>("fileNameEdit");
-                name->setText(typed);
-                QTest::keyClick(name, key);
-            });
+            const test::ModalWatcher<QFileDialog> save(
+                [&, typed = typed, key = key](QFileDialog* shown) {
+                    QCOMPARE(shown->acceptMode(), QFileDialog::AcceptSave);
+                    auto* name = shown->findChild<QLineEdit*>("fileNameEdit");
+                    name->setText(typed);
+                    QTest::keyClick(name, key);
+                });
             dialog.SetFileName(dir.path().u16string());
             dialog.ShowSave();
             QCOMPARE(Q(dialog.FileName()), chosen);
