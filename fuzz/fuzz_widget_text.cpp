@@ -23,7 +23,7 @@ std::u16string ReadBack(const WidgetText& widget) {
     std::size_t soft = 0;
     std::size_t start = 0;
     for (std::size_t end = 0; end <= widget.chars.size(); ++end) {
-        if (end < widget.chars.size() && widget.chars[end] != u'\u2029') {
+        if (end < widget.chars.size() && widget.chars[end] != WidgetText::kBlockBreak) {
             continue;
         }
         const std::u16string_view block =

@@ -32,7 +32,7 @@ void InsertWidgetText(QTextCursor& cursor, const WidgetText& text) {
     auto next_soft = text.soft_breaks.begin();
     const std::u16string_view chars = text.chars;
     for (std::size_t start = 0;;) {
-        const std::size_t end = std::min(chars.find(u'\u2029', start), chars.size());
+        const std::size_t end = std::min(chars.find(WidgetText::kBlockBreak, start), chars.size());
         cursor.insertText(QString::fromRawData(reinterpret_cast<const QChar*>(chars.data() + start),
                                                static_cast<qsizetype>(end - start)));
         if (end == chars.size()) {

@@ -24,10 +24,10 @@ void TextEdit::keyPressEvent(QKeyEvent* event) {
         QPlainTextEdit::keyPressEvent(event);
         return;
     }
-    if (isReadOnly() || (!breakLine(event) && !deleteOverPieceEnd(event))) {
-        if (!moveOverPieceEnd(event)) {
-            QPlainTextEdit::keyPressEvent(event);
-        }
+    const bool handled = (!isReadOnly() && (breakLine(event) || deleteOverPieceEnd(event))) ||
+                         moveOverPieceEnd(event) || moveToLineEnd(event);
+    if (!handled) {
+        QPlainTextEdit::keyPressEvent(event);
     }
 }
 
@@ -81,7 +81,7 @@ bool TextEdit::moveOverPieceEnd(QKeyEvent* event) {
         event == QKeySequence::SelectNextChar || event == QKeySequence::SelectPreviousChar;
     if (!select && event != QKeySequence::MoveToNextChar &&
         event != QKeySequence::MoveToPreviousChar) {
-        return moveToLineEnd(event);
+        return false;
     }
     const int before = textCursor().position();
     QPlainTextEdit::keyPressEvent(event);
@@ -111,7 +111,7 @@ bool TextEdit::moveToLineEnd(QKeyEvent* event) {
         event == QKeySequence::SelectEndOfLine || event == QKeySequence::SelectStartOfLine
             ? QTextCursor::KeepAnchor
             : QTextCursor::MoveAnchor;
-    constexpr QChar kLineSeparator(0x2028);
+    constexpr QChar kLineSeparator(WidgetText::kLineSeparator);
     // A line separator at a piece's edge ends the line there.
     while (end && cursor.atBlockEnd() && ContinuesLine(cursor.block().next())) {
         const QTextBlock next = cursor.block().next();
@@ -136,8 +136,8 @@ bool TextEdit::moveToLineEnd(QKeyEvent* event) {
 
 namespace {
 
-constexpr QChar kCrSymbol(0x240D);
-constexpr QChar kLfSymbol(0x240A);
+constexpr QChar kCrSymbol(WidgetText::kCrSymbol);
+constexpr QChar kLfSymbol(WidgetText::kLfSymbol);
 
 // A control picture as the Unicode charts draw it: the two letters of its name
 // stepping down across the character's cell.

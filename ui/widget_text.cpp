@@ -6,10 +6,10 @@ namespace flg2scn {
 
 namespace {
 
-constexpr char16_t kParagraphSeparator = u'\u2029';  // a block break in the document
-constexpr char16_t kLineSeparator = u'\u2028';
-constexpr char16_t kCrSymbol = u'\u240D';
-constexpr char16_t kLfSymbol = u'\u240A';
+constexpr char16_t kBlockBreak = WidgetText::kBlockBreak;
+constexpr char16_t kLineSeparator = WidgetText::kLineSeparator;
+constexpr char16_t kCrSymbol = WidgetText::kCrSymbol;
+constexpr char16_t kLfSymbol = WidgetText::kLfSymbol;
 
 bool IsLowSurrogate(char16_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
@@ -27,7 +27,7 @@ class BlockBuilder {
         // A surrogate pair stays in one piece.
         if (block_length_ >= WidgetText::kPieceLength && !IsLowSurrogate(c)) {
             out_.soft_breaks.push_back(out_.chars.size());
-            out_.chars += kParagraphSeparator;
+            out_.chars += kBlockBreak;
             block_length_ = 0;
         }
         out_.chars += c;
@@ -39,7 +39,7 @@ class BlockBuilder {
             out_.chars += kLineSeparator;
             ++block_length_;
         } else {
-            out_.chars += kParagraphSeparator;
+            out_.chars += kBlockBreak;
             block_length_ = 0;
             block_lines_ = 0;
         }
@@ -86,7 +86,7 @@ WidgetText ToWidgetText(std::u16string_view text) {
 WidgetText PastedWidgetText(std::u16string_view pasted) {
     // A CR LF counts twice here: near enough to tell a text of many lines.
     const auto breaks = std::count_if(pasted.begin(), pasted.end(), [](char16_t c) {
-        return c == u'\r' || c == u'\n' || c == kParagraphSeparator;
+        return c == u'\r' || c == u'\n' || c == kBlockBreak;
     });
     const bool grouped = static_cast<std::size_t>(breaks) > WidgetText::kGroupedAbove;
     BlockBuilder blocks(pasted.size(), grouped ? WidgetText::kLinesPerBlock : 1);
@@ -95,7 +95,7 @@ WidgetText PastedWidgetText(std::u16string_view pasted) {
         if (pasted.substr(i, 2) == u"\r\n") {
             ++i;
             blocks.BreakLine();
-        } else if (c == u'\r' || c == u'\n' || c == kParagraphSeparator) {
+        } else if (c == u'\r' || c == u'\n' || c == kBlockBreak) {
             blocks.BreakLine();
         } else {
             blocks.Add(c);

@@ -21,6 +21,12 @@ struct WidgetText {
     static constexpr std::size_t kGroupedAbove = 65'536;
     static constexpr std::size_t kLinesPerBlock = 256;
 
+    // The characters that the document uses for itself.
+    static constexpr char16_t kBlockBreak = u'\u2029';
+    static constexpr char16_t kLineSeparator = u'\u2028';
+    static constexpr char16_t kCrSymbol = u'\u240D';
+    static constexpr char16_t kLfSymbol = u'\u240A';
+
     // The document's characters, with U+2029 between blocks.
     std::u16string chars;
     // The places in `chars` of the block breaks that are soft, in order.
