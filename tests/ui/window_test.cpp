@@ -58,11 +58,9 @@ class WindowTest : public QObject {
         QCOMPARE(w.window->objectName() + w.window->windowTitle(),
                  "Form1Tovrin's Flag to Scenario Converter");
         w.Trigger("mnuAbout");
-        QVERIFY(w.messages->shown ==
-                std::vector<test::Message>({{u"Program by Tovrin.\r\nMany "
-                                             u"thanks to Greyfallow for his "
-                                             u"help.",
-                                             u"About", MessageIcon::kInformation}}));
+        const test::Message about{u"Program by Tovrin.\r\nMany thanks to Greyfallow for his help.",
+                                  u"About", MessageIcon::kInformation};
+        QVERIFY(w.messages->shown == std::vector({about}));
     }
 
     // Each command is one undo step: the CR LF that Convert appends and its
@@ -126,45 +124,41 @@ class WindowTest : public QObject {
         const int end = static_cast<int>(WidgetText::kPieceLength);  // the first piece's end
         const QString a(end, 'a');
         const QString shorter = a.left(end - 1);
-        struct Row {
-            int at;
-            std::vector<QKeySequence> keys;
-            QString text;
-        };
-        const Row rows[] = {
-            {end, {Qt::Key_Backspace}, shorter + "bc\r\n"},
-            {end + 1, {Qt::Key_Backspace}, shorter + "bc\r\n"},
-            {end, {QKeySequence::Delete}, a + "c\r\n"},
-            {end + 1, {QKeySequence::Delete}, a + "c\r\n"},
-            {end, {Qt::Key_Return}, a + "\r\nbc\r\n"},
-            {end + 1, {Qt::Key_Return}, a + "\r\nbc\r\n"},
+        using Keys = std::vector<QKeySequence>;
+        const QKeySequence home = QKeySequence::MoveToStartOfLine;
+        const QKeySequence end_key = QKeySequence::MoveToEndOfLine;
+        const QKeySequence paste = QKeySequence::Paste;
+        const QKeySequence select = QKeySequence::SelectNextChar;
+        const QKeySequence del = QKeySequence::Delete;
+        const QKeySequence back(Qt::Key_Backspace);
+        const QKeySequence enter(Qt::Key_Return);
+        // clang-format off
+        const std::tuple<int, Keys, QString> rows[] = {
+            {end, {back}, shorter + "bc\r\n"}, {end + 1, {back}, shorter + "bc\r\n"},
+            {end, {del}, a + "c\r\n"}, {end + 1, {del}, a + "c\r\n"},
+            {end, {enter}, a + "\r\nbc\r\n"}, {end + 1, {enter}, a + "\r\nbc\r\n"},
             {end - 1, {Qt::Key_Right, Qt::Key_Right, Qt::Key_X}, a + "bxc\r\n"},
             {end + 2, {Qt::Key_Left, Qt::Key_Left, Qt::Key_X}, shorter + "xabc\r\n"},
             {end + 3, {Qt::Key_Left, Qt::Key_X}, a + "bxc\r\n"},
-            {end + 2, {QKeySequence::MoveToStartOfLine, Qt::Key_X}, "x" + a + "bc\r\n"},
-            {2,
-             {QKeySequence::InsertLineSeparator, QKeySequence::MoveToEndOfLine,
-              QKeySequence::MoveToStartOfLine, Qt::Key_X},
+            {end + 2, {home, Qt::Key_X}, "x" + a + "bc\r\n"},
+            {2, {QKeySequence::InsertLineSeparator, end_key, home, Qt::Key_X},
              "aa\r\nx" + a.mid(2) + "bc\r\n"},
-            {1, {QKeySequence::MoveToEndOfLine, Qt::Key_X}, a + "bcx\r\n"},
-            {end + 1, {QKeySequence::Paste}, a + "x\r\ny\r\nzbc\r\n"},
-            {end + 1, {QKeySequence::Paste, QKeySequence::Undo}, a + "bc\r\n"},
-            {end - 1,
-             {QKeySequence::SelectNextChar, QKeySequence::SelectNextChar, QKeySequence::Copy,
-              QKeySequence::MoveToEndOfLine, QKeySequence::Paste},
-             a + "bcab\r\n"}};
-        for (const Row& row : rows) {
+            {1, {end_key, Qt::Key_X}, a + "bcx\r\n"}, {end + 1, {paste}, a + "x\r\ny\r\nzbc\r\n"},
+            {end + 1, {paste, QKeySequence::Undo}, a + "bc\r\n"},
+            {end - 1, {select, select, QKeySequence::Copy, end_key, paste}, a + "bcab\r\n"}};
+        // clang-format on
+        for (const auto& [at, keys, text] : rows) {
             TextEdit edit;
             QtTextArea area(&edit);
             area.SetText((a + "bc\r\n").toStdU16String());
             QTextCursor cursor = edit.textCursor();
-            cursor.setPosition(row.at);
+            cursor.setPosition(at);
             edit.setTextCursor(cursor);
             QGuiApplication::clipboard()->setText("x\r\ny\nz");
-            for (const QKeySequence& keys : row.keys) {
-                QTest::keySequence(&edit, keys);
+            for (const QKeySequence& key : keys) {
+                QTest::keySequence(&edit, key);
             }
-            QCOMPARE(Q(area.Text()), row.text);
+            QCOMPARE(Q(area.Text()), text);
         }
     }
 
@@ -275,45 +269,45 @@ class WindowTest : public QObject {
         }
     }
 
-    // The dialog opens on its file name, with the filters in their order, and with
-    // the ordinary cursor in busy work.
+    // The dialog opens on its file name with the filters in their order, and with
+    // the ordinary cursor in busy work. A bare name typed into the save dialog gets
+    // the filter's extension; a dialog cancelled with a name typed chooses nothing.
     void realFileDialog() {
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         const BusyCursor working;
         test::TempDir dir;
         test::WriteBytes(dir.Path("start.flg"), "");
-        QStringList filters;
-        const test::ModalWatcher<QFileDialog> watcher([&](QFileDialog* dialog) {
-            filters = dialog->nameFilters()
-                      << dialog->selectedNameFilter()
-                      << QString::number(QGuiApplication::overrideCursor()->shape());
-            QTest::keyClick(dialog->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
-        });
-        QtFileDialog dialog(nullptr);
-        dialog.SetFilter(u"Flag Files|*.flg|All files|*.*");
-        dialog.SetFileName(QString::fromStdString(dir.Path("start.flg")).toStdU16String());
-        dialog.ShowOpen();
-        QCOMPARE(Q(dialog.FileName()), QString::fromStdString(dir.Path("start.flg")));
-        QCOMPARE(filters, QStringList({"Flag Files (*.flg)", "All files (*)", "Flag Files (*.flg)",
-                                       QString::number(Qt::ArrowCursor)}));
-        // A bare name typed into the save dialog gets the filter's extension; a
-        // dialog cancelled with a name typed chooses nothing.
-        dialog.SetFilter(u"Scenario File|*.scn");
-        const std::tuple<QString, Qt::Key, QString> saves[] = {
-            {"noext", Qt::Key_Return, QString::fromStdString(dir.Path("noext.scn"))},
-            {"name.txt", Qt::Key_Return, QString::fromStdString(dir.Path("name.txt"))},
-            {"cancelled", Qt::Key_Escape, ""}};
-        for (const auto& [typed, key, chosen] : saves) {
-            const test::ModalWatcher<QFileDialog> save(
+        const auto path = [&](const char* name) { return QString::fromStdString(dir.Path(name)); };
+        const QString arrow = QString::number(Qt::ArrowCursor);
+        const QStringList flags = {"Flag Files (*.flg)", "All files (*)", "Flag Files (*.flg)"};
+        const QStringList scenarios = {"Scenario File (*.scn)", "Scenario File (*.scn)"};
+        // clang-format off
+        const std::tuple<QFileDialog::AcceptMode, QString, Qt::Key, QString, QStringList> rows[] = {
+            {QFileDialog::AcceptOpen, "", Qt::Key_Return, path("start.flg"), flags},
+            {QFileDialog::AcceptSave, "noext", Qt::Key_Return, path("noext.scn"), scenarios},
+            {QFileDialog::AcceptSave, "name.txt", Qt::Key_Return, path("name.txt"), scenarios},
+            {QFileDialog::AcceptSave, "cancelled", Qt::Key_Escape, "", scenarios}};
+        // clang-format on
+        for (const auto& [mode, typed, key, chosen, filters] : rows) {
+            QStringList seen;
+            const test::ModalWatcher<QFileDialog> watcher(
                 [&, typed = typed, key = key](QFileDialog* shown) {
-                    QCOMPARE(shown->acceptMode(), QFileDialog::AcceptSave);
+                    seen = shown->nameFilters()
+                           << shown->selectedNameFilter() << QString::number(shown->acceptMode())
+                           << QString::number(QGuiApplication::overrideCursor()->shape());
                     auto* name = shown->findChild<QLineEdit*>("fileNameEdit");
-                    name->setText(typed);
+                    if (!typed.isEmpty()) {
+                        name->setText(typed);
+                    }
                     QTest::keyClick(name, key);
                 });
-            dialog.SetFileName(dir.path().u16string());
-            dialog.ShowSave();
+            QtFileDialog dialog(nullptr);
+            const bool open = mode == QFileDialog::AcceptOpen;
+            dialog.SetFilter(open ? u"Flag Files|*.flg|All files|*.*" : u"Scenario File|*.scn");
+            dialog.SetFileName((open ? path("start.flg") : path("")).toStdU16String());
+            open ? dialog.ShowOpen() : dialog.ShowSave();
             QCOMPARE(Q(dialog.FileName()), chosen);
+            QCOMPARE(seen, QStringList(filters) << QString::number(mode) << arrow);
         }
     }
 
