@@ -20,9 +20,6 @@ FlagStreamConverter::FlagStreamConverter()
 // Only lines beginning with '#' or '<' are decoded: no other byte decodes to
 // either character, and the rules ignore every other line.
 void FlagStreamConverter::TakePart(std::string_view part, bool line_ends) {
-    if (!saw_lone_lf_) {
-        saw_lone_lf_ = part.find('\n') != std::string_view::npos;
-    }
     if (!line_started_) {
         line_kept_ = !part.empty() && (part.front() == '#' || part.front() == '<');
         line_started_ = true;

@@ -25,7 +25,7 @@ class FlagStreamConverter {
     Conversion Finish();
     // Whether a line held an LF that no CR came before: a file with LF line ends,
     // which reads as a single line.
-    bool saw_lone_lf() const { return saw_lone_lf_; }
+    bool saw_lone_lf() const { return splitter_.saw_lone_lf(); }
 
   private:
     void TakePart(std::string_view part, bool line_ends);
@@ -33,7 +33,6 @@ class FlagStreamConverter {
     void EndKeptLine(std::string_view last_part);
 
     FlagTextConverter converter_;
-    bool saw_lone_lf_ = false;
     bool line_started_ = false;
     bool line_kept_ = false;
     // The earlier parts of a kept line that spans pieces, in chunks: the decoded

@@ -21,11 +21,14 @@ class LineSplitter {
     void Feed(std::string_view piece);
     // Ends a last line that has no break.
     void Finish();
+    // Whether a line held an LF that no CR came right before.
+    bool saw_lone_lf() const { return saw_lone_lf_; }
 
   private:
     PartHandler on_part_;
     bool in_line_ = false;   // a part of the current line has been handed out
     bool after_cr_ = false;  // the last piece ended in CR: an LF first in the next belongs to it
+    bool saw_lone_lf_ = false;
 };
 
 }  // namespace flg2scn

@@ -8,6 +8,14 @@
 namespace flg2scn {
 namespace {
 
+std::string Long(char byte, std::size_t count) {
+    return std::string(count, byte);
+}
+
+std::u16string Wide(const std::string& ascii) {
+    return {ascii.begin(), ascii.end()};
+}
+
 // A file's bytes and the text of its lines, each followed by CR LF.
 // clang-format off
 const std::pair<std::string, std::u16string> kSamples[] = {
@@ -16,8 +24,23 @@ const std::pair<std::string, std::u16string> kSamples[] = {
     {"\n", u"\n\r\n"},
     {"\r", u"\r\n"}, {"\r\n", u"\r\n"}, {"\r\r\n", u"\r\n\r\n"}, {"\n\r\r\n", u"\n\r\n\r\n"},
     {"a\r\n\r\n\r", u"a\r\n\r\n\r\n"}, {"\x80\r\xFF", u"\u20AC\r\n\u00FF\r\n"},
-    {std::string("a\0b", 3), std::u16string(u"a\0b\r\n", 5)}};
+    {std::string("a\0b", 3), std::u16string(u"a\0b\r\n", 5)},
+    {Long('a', 17) + "\n" + Long('b', 15) + "\r\n" + Long('c', 20) + "\r" + Long('d', 16) + "\n",
+     Wide(Long('a', 17) + "\n" + Long('b', 15) + "\r\n" + Long('c', 20) + "\r\n" + Long('d', 16) +
+          "\n\r\n")},
+    {Long('x', 40) + "\r\n" + Long('y', 31) + "\r",
+     Wide(Long('x', 40) + "\r\n" + Long('y', 31) + "\r\n")}};
 // clang-format on
+
+// Whether `bytes` hold an LF that no CR comes right before.
+bool HasLoneLf(const std::string& bytes) {
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        if (bytes[at] == '\n' && (at == 0 || bytes[at - 1] != '\r')) {
+            return true;
+        }
+    }
+    return false;
+}
 
 TEST(LineReading, LineBreaks) {
     for (const auto& [bytes, text] : kSamples) {
@@ -25,7 +48,8 @@ TEST(LineReading, LineBreaks) {
     }
 }
 
-// However the bytes are cut into pieces, the splitter's lines are DecodeLines's.
+// However the bytes are cut into pieces, the splitter's lines are DecodeLines's,
+// and it tells whether it met a lone LF.
 TEST(LineSplitter, AgreesWithDecodeLinesForEveryPieceSize) {
     for (const auto& [bytes, expected] : kSamples) {
         for (std::size_t piece = 1; piece <= bytes.size() + 1; ++piece) {
@@ -40,6 +64,7 @@ TEST(LineSplitter, AgreesWithDecodeLinesForEveryPieceSize) {
             }
             splitter.Finish();
             EXPECT_EQ(text, expected) << ::testing::PrintToString(bytes) << piece;
+            EXPECT_EQ(splitter.saw_lone_lf(), HasLoneLf(bytes)) << ::testing::PrintToString(bytes);
         }
     }
 }
