@@ -10,4 +10,12 @@ namespace flg2scn {
 std::string ToUtf8(std::u16string_view text);
 std::u16string FromUtf8(std::string_view bytes);
 
+// The two halves of a UTF-16 surrogate pair.
+constexpr bool IsHighSurrogate(char32_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+constexpr bool IsLowSurrogate(char32_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
 }  // namespace flg2scn

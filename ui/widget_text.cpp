@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "runtime/unicode.h"
+
 namespace flg2scn {
 
 namespace {
@@ -10,10 +12,6 @@ constexpr char16_t kBlockBreak = WidgetText::kBlockBreak;
 constexpr char16_t kLineSeparator = WidgetText::kLineSeparator;
 constexpr char16_t kCrSymbol = WidgetText::kCrSymbol;
 constexpr char16_t kLfSymbol = WidgetText::kLfSymbol;
-
-bool IsLowSurrogate(char16_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
 
 // Lays characters and line breaks out into blocks.
 class BlockBuilder {
