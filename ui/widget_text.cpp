@@ -13,6 +13,11 @@ constexpr char16_t kLineSeparator = WidgetText::kLineSeparator;
 constexpr char16_t kCrSymbol = WidgetText::kCrSymbol;
 constexpr char16_t kLfSymbol = WidgetText::kLfSymbol;
 
+// A CR, an LF or a block break in pasted text: each breaks the line.
+bool IsPastedBreak(char16_t c) {
+    return c == u'\r' || c == u'\n' || c == kBlockBreak;
+}
+
 // Lays characters and line breaks out into blocks.
 class BlockBuilder {
   public:
@@ -83,9 +88,7 @@ WidgetText ToWidgetText(std::u16string_view text) {
 
 WidgetText PastedWidgetText(std::u16string_view pasted) {
     // A CR LF counts twice here: near enough to tell a text of many lines.
-    const auto breaks = std::count_if(pasted.begin(), pasted.end(), [](char16_t c) {
-        return c == u'\r' || c == u'\n' || c == kBlockBreak;
-    });
+    const auto breaks = std::count_if(pasted.begin(), pasted.end(), IsPastedBreak);
     const bool grouped = static_cast<std::size_t>(breaks) > WidgetText::kGroupedAbove;
     BlockBuilder blocks(pasted.size(), grouped ? WidgetText::kLinesPerBlock : 1);
     for (std::size_t i = 0; i < pasted.size(); ++i) {
@@ -93,7 +96,7 @@ WidgetText PastedWidgetText(std::u16string_view pasted) {
         if (pasted.substr(i, 2) == u"\r\n") {
             ++i;
             blocks.BreakLine();
-        } else if (c == u'\r' || c == u'\n' || c == kBlockBreak) {
+        } else if (IsPastedBreak(c)) {
             blocks.BreakLine();
         } else {
             blocks.Add(c);
