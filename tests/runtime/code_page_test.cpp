@@ -30,8 +30,9 @@ TEST(CodePage, EveryByteIsOneCharacterAndBack) {
 TEST(CodePage, AnUnencodableCharacterIsFoundByLineAndColumn) {
     // clang-format off
     const std::tuple<std::u16string, std::size_t, std::size_t> samples[] = {
-        {u"\u4E2D", 1, 1}, {u"\u0080", 1, 1}, {u"ab\u0100", 1, 3}, {u"ab\r\ncd\r\nx\u0152y\u0153\u2028", 3, 5},
-        {u"a\rb\nc\u20AD", 1, 6}, {u"\r\n\r\n\U0001F600", 3, 1}};
+        {u"\u4E2D", 1, 1}, {u"\u0080", 1, 1}, {u"ab\u0100", 1, 3},
+        {u"ab\r\ncd\r\nx\u0152y\u0153\u2028", 3, 5}, {u"a\rb\nc\u20AD", 1, 6},
+        {u"\r\n\r\n\U0001F600", 3, 1}};
     // clang-format on
     for (const auto& [text, line, column] : samples) {
         try {

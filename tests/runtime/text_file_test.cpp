@@ -131,7 +131,7 @@ TEST(TextFileWriting, AFailureLeavesTheOldFileAndNoOther) {
 }
 
 // The signal that stops a save midway, at the file size limit.
-int stop_signal = 0;
+volatile std::sig_atomic_t stop_signal = 0;
 
 // Stopped by the file size limit, or ended there by a signal while it writes: the
 // old file stays, and nothing else is left in the folder.
