@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,13 +25,16 @@ using test::WriteBytes;
 using CliRun = std::tuple<int, std::string, std::string>;
 
 // Runs the program in `dir` with `args` as a shell reads them (a redirection in
-// `args` wins): its exit status, standard output and standard error.
-CliRun RunCli(const TempDir& dir, const std::string& args, const std::string& input = "") {
+// `args` wins), after the shell's `limit` (ulimit's options): its exit status,
+// standard output and standard error.
+CliRun RunCli(const TempDir& dir, const std::string& args, const std::string& input = "",
+              const std::string& limit = "") {
     const TempDir io;
     WriteBytes(io.Path("in"), input);
-    const std::string command = "cd '" + dir.path().string() + "' && '" FLG2SCN_CLI_PATH "' <" +
-                                io.Path("in") + " " + args + " >" + io.Path("out") + " 2>" +
-                                io.Path("err");
+    const std::string command = "cd '" + dir.path().string() + "' && " +
+                                (limit.empty() ? "" : "ulimit " + limit + " && ") +
+                                "'" FLG2SCN_CLI_PATH "' <" + io.Path("in") + " " + args + " >" +
+                                io.Path("out") + " 2>" + io.Path("err");
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(io.Path("out")),
             ReadBytes(io.Path("err"))};
@@ -102,14 +104,21 @@ TEST(Cli, OutOfMemoryIsTheFilesFailure) {
     WriteBytes(dir.Path("long.flg"), "#");
     std::filesystem::resize_file(dir.Path("long.flg"), 400 << 20);
     WriteBytes(dir.Path("good.flg"), kHarbourFlg);
-    rlimit old{};
-    ::getrlimit(RLIMIT_AS, &old);
-    const rlimit limit{300 << 20, old.rlim_max};
-    ::setrlimit(RLIMIT_AS, &limit);
-    const CliRun run = RunCli(dir, "long.flg good.flg");
-    ::setrlimit(RLIMIT_AS, &old);
-    EXPECT_EQ(run, CliRun(1, "", "flg2scn-cli: long.flg: out of memory\n"));
+    EXPECT_EQ(RunCli(dir, "long.flg good.flg", "", "-v 307200"),
+              CliRun(1, "", "flg2scn-cli: long.flg: out of memory\n"));
     EXPECT_EQ(ReadBytes(dir.Path("good.scn")), kHarbourScn);
+}
+
+// With few file descriptors to spare, a long batch is written a group at a time.
+TEST(Cli, ManyFilesWithFewDescriptors) {
+    TempDir dir;
+    std::string names;
+    for (int i = 0; i < 40; ++i) {
+        names += " " + std::to_string(i) + ".flg";
+        WriteBytes(dir.Path(std::to_string(i) + ".flg"), kHarbourFlg);
+    }
+    EXPECT_EQ(RunCli(dir, names, "", "-n 20"), CliRun(0, "", ""));
+    EXPECT_EQ(ReadBytes(dir.Path("39.scn")), kHarbourScn);
 }
 
 TEST(Cli, StandardStreamsOutputsAndUsage) {
