@@ -151,17 +151,19 @@ class WindowTest : public QObject {
         }
     }
 
-    // Keys at the end of a piece act on the line as if it were whole; the end of a
-    // piece and the start of the next are one place in the text.
+    // Keys at the piece ends of a line in three pieces act on the line as if it were
+    // whole; the end of a piece and the start of the next are one place in the text.
     void editingOverAPieceEnd() {
-        const int end = static_cast<int>(WidgetText::kPieceLength);  // the first piece's end
-        const QString a(end, 'a');
-        const QString shorter = a.left(end - 1);
+        const int piece = static_cast<int>(WidgetText::kPieceLength);
+        const QString a(2 * piece, 'a');  // two pieces, then "bc" in a third
+        const int end = 2 * piece + 1;    // the second piece's end
+        const QString shorter = a.left(2 * piece - 1);
         using K = QKeySequence;
         // clang-format off
         const std::tuple<std::vector<int>, std::vector<K>, QString> rows[] = {
             {{end, end + 1}, {Qt::Key_Backspace}, shorter + "bc\r\n"},
             {{end, end + 1}, {K::Delete}, a + "c\r\n"},
+            {{piece, piece + 1}, {K::Delete}, shorter + "bc\r\n"},
             {{end, end + 1}, {Qt::Key_Return}, a + "\r\nbc\r\n"},
             {{end - 1}, {Qt::Key_Right, Qt::Key_Right, Qt::Key_X}, a + "bxc\r\n"},
             {{end + 2}, {Qt::Key_Left, Qt::Key_Left, Qt::Key_X}, shorter + "xabc\r\n"},
@@ -170,9 +172,10 @@ class WindowTest : public QObject {
             {{2}, {K::InsertLineSeparator, K::MoveToEndOfLine, K::MoveToStartOfLine, Qt::Key_X},
              "aa\r\nx" + a.mid(2) + "bc\r\n"},
             {{1}, {K::MoveToEndOfLine, Qt::Key_X}, a + "bcx\r\n"},
-            {{end + 1}, {K::Paste}, a + "x\r\ny\r\nzbc\r\n"}, {{end + 1}, {K::Paste, K::Undo}, a + "bc\r\n"},
-            {{end - 1}, {K::SelectNextChar, K::SelectNextChar, K::Copy, K::MoveToEndOfLine, K::Paste},
-             a + "bcab\r\n"}};
+            {{end + 1}, {K::Paste}, a + "x\r\ny\r\nzbc\r\n"},
+            {{end + 1}, {K::Paste, K::Undo}, a + "bc\r\n"},
+            {{end - 1}, {K::SelectNextChar, K::SelectNextChar, K::Copy, K::MoveToEndOfLine,
+                         K::Paste}, a + "bcab\r\n"}};
         // clang-format on
         for (const auto& [places, keys, text] : rows) {
             for (const int at : places) {
