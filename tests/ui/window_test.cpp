@@ -155,8 +155,8 @@ class WindowTest : public QObject {
     // whole; the end of a piece and the start of the next are one place in the text.
     void editingOverAPieceEnd() {
         const int piece = static_cast<int>(WidgetText::kPieceLength);
-        const QString a(2 * piece, 'a');  // two pieces, then "bc" in a third
-        const int end = 2 * piece + 1;    // the second piece's end
+        const QString a = QString(piece, 'a').repeated(2);  // two pieces, then "bc" in a third
+        const int end = 2 * piece + 1;                      // the second piece's end
         const QString shorter = a.left(2 * piece - 1);
         using K = QKeySequence;
         // clang-format off
@@ -198,12 +198,16 @@ class WindowTest : public QObject {
     // glyphs the fonts have: each unlike the other and unlike an empty text.
     void symbolsAreDrawn() {
         QList<QImage> shots;
-        // The last is a plain widget: an ordinary character shows as it would there.
-        for (const char16_t* text : {u"", u"\r", u"\n", u"x", u"x"}) {
-            std::unique_ptr<QPlainTextEdit> edit(shots.size() < 4 ? new TextEdit
-                                                                  : new QPlainTextEdit);
+        // The fifth is a plain widget: an ordinary character shows as it would there.
+        // The last is selected: only then is a symbol drawn in the selection's colour.
+        for (const char16_t* text : {u"", u"\r", u"\n", u"x", u"x", u"\r"}) {
+            std::unique_ptr<QPlainTextEdit> edit(shots.size() == 4 ? new QPlainTextEdit
+                                                                   : new TextEdit);
             edit->setReadOnly(true);  // no blinking text cursor
             QtTextArea(edit.get()).SetText(text);
+            if (shots.size() == 5) {
+                edit->selectAll();
+            }
             edit->resize(120, 60);
             edit->show();
             QVERIFY(QTest::qWaitForWindowExposed(edit.get()));
@@ -211,6 +215,14 @@ class WindowTest : public QObject {
         }
         QVERIFY(shots[1] != shots[0] && shots[2] != shots[0] && shots[1] != shots[2]);
         QVERIFY(shots[3] == shots[4] && shots[3] != shots[0]);
+        const QRgb selection = TextEdit().palette().color(QPalette::Highlight).rgb();
+        const auto shows = [&](QImage shot) {
+            shot = shot.convertToFormat(QImage::Format_RGB32);
+            const auto* pixels = reinterpret_cast<const QRgb*>(shot.constBits());
+            const auto* end = pixels + shot.sizeInBytes() / qsizetype{sizeof(QRgb)};
+            return std::find(pixels, end, selection) != end;
+        };
+        QVERIFY(!shows(shots[1]) && shows(shots[5]));
     }
 
     // A file dropped on the text or anywhere else on the window loads; dropped
