@@ -1,8 +1,9 @@
 // The text area's layout of a text into blocks: a text reads back exactly from its
-// blocks and soft breaks, and no block is longer than a piece (one more for a
-// surrogate pair), pasted text included. The text is one without the characters
-// that the document uses for itself (its breaks and the CR and LF symbols), as
-// every text of the code page is.
+// blocks and soft breaks, and a line is cut into pieces only where it is longer
+// than a piece (one more for a surrogate pair), counted from the line's start,
+// in a text of few lines and of many (grouped) alike, pasted text included. The
+// text is one without the characters that the document uses for itself (its
+// breaks and the CR and LF symbols), as every text of the code page is.
 
 #include <cstddef>
 #include <cstdint>
@@ -22,18 +23,21 @@ std::u16string ReadBack(const WidgetText& widget) {
     std::u16string text;
     std::size_t soft = 0;
     std::size_t start = 0;
+    std::size_t piece = 0;  // characters since the last break of any kind
     for (std::size_t end = 0; end <= widget.chars.size(); ++end) {
         if (end < widget.chars.size() && widget.chars[end] != WidgetText::kBlockBreak) {
+            piece = widget.chars[end] == WidgetText::kLineSeparator ? 0 : piece + 1;
+            Require(piece <= WidgetText::kPieceLength + 1);
             continue;
         }
-        const std::u16string_view block =
-            std::u16string_view(widget.chars).substr(start, end - start);
-        Require(block.size() <= WidgetText::kPieceLength + 1);
-        flg2scn::AppendFromWidgetText(text, block);
+        flg2scn::AppendFromWidgetText(text,
+                                      std::u16string_view(widget.chars).substr(start, end - start));
         if (end < widget.chars.size()) {
             const bool is_soft =
                 soft < widget.soft_breaks.size() && widget.soft_breaks[soft] == end;
+            Require(!is_soft || piece >= WidgetText::kPieceLength);
             soft += is_soft ? 1 : 0;
+            piece = 0;
             text += is_soft ? u"" : u"\r\n";
         }
         start = end + 1;
@@ -51,5 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Require(ReadBack(flg2scn::ToWidgetText(text)) == text);
     ReadBack(flg2scn::PastedWidgetText(text));
+    Require(ReadBack(flg2scn::ToWidgetText(text, true)) == text);
     return 0;
 }

@@ -27,17 +27,23 @@ class BlockBuilder {
     }
 
     void Add(char16_t c) {
-        // A surrogate pair stays in one piece.
-        if (block_length_ >= WidgetText::kPieceLength && !IsLowSurrogate(c)) {
+        // Pieces count from the start of their line, wherever it stands in its
+        // block; a surrogate pair stays in one piece.
+        if (piece_length_ >= WidgetText::kPieceLength && !IsLowSurrogate(c)) {
             out_.soft_breaks.push_back(out_.chars.size());
             out_.chars += kBlockBreak;
             block_length_ = 0;
+            block_lines_ = 0;
+            piece_length_ = 0;
         }
         out_.chars += c;
         ++block_length_;
+        ++piece_length_;
     }
 
+    // A block ends only at a line break, once it holds enough lines or characters.
     void BreakLine() {
+        piece_length_ = 0;
         if (++block_lines_ < lines_per_block_ && block_length_ < WidgetText::kPieceLength) {
             out_.chars += kLineSeparator;
             ++block_length_;
@@ -55,6 +61,7 @@ class BlockBuilder {
     WidgetText out_;
     std::size_t block_length_ = 0;
     std::size_t block_lines_ = 0;
+    std::size_t piece_length_ = 0;
 };
 
 std::size_t CountLineBreaks(std::u16string_view text) {
@@ -68,7 +75,10 @@ std::size_t CountLineBreaks(std::u16string_view text) {
 }  // namespace
 
 WidgetText ToWidgetText(std::u16string_view text) {
-    const bool grouped = CountLineBreaks(text) > WidgetText::kGroupedAbove;
+    return ToWidgetText(text, CountLineBreaks(text) > WidgetText::kGroupedAbove);
+}
+
+WidgetText ToWidgetText(std::u16string_view text, bool grouped) {
     BlockBuilder blocks(text.size(), grouped ? WidgetText::kLinesPerBlock : 1);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];

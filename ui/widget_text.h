@@ -11,11 +11,13 @@ namespace flg2scn {
 // break (U+2029); a lone CR or LF, which a document cannot hold, is the symbol
 // U+240D or U+240A. Two more kinds of break keep the document quick to lay out,
 // which takes time in the length of a block and in the number of blocks:
-// - a line longer than kPieceLength is split into pieces by soft breaks, block
-//   breaks that stand for nothing in the text;
-// - a text of more than kGroupedAbove lines holds up to kLinesPerBlock lines, and
-//   lines up to about kPieceLength characters, in a block, joined by line
-//   separators (U+2028), which read as CR LF.
+// - a line longer than kPieceLength is split into pieces of that length, counted
+//   from the line's start, by soft breaks: block breaks that stand for nothing in
+//   the text;
+// - a text of more than kGroupedAbove lines holds several lines in a block,
+//   joined by line separators (U+2028), which read as CR LF; a block ends at the
+//   first line break after it holds kLinesPerBlock lines or kPieceLength
+//   characters.
 struct WidgetText {
     static constexpr std::size_t kPieceLength = 1024;
     static constexpr std::size_t kGroupedAbove = 65'536;
@@ -34,6 +36,8 @@ struct WidgetText {
 };
 
 WidgetText ToWidgetText(std::u16string_view text);
+// The same, grouped or not whatever the number of lines.
+WidgetText ToWidgetText(std::u16string_view text, bool grouped);
 
 // Pasted or dropped text: a CR LF, a lone CR or LF and U+2029 each break the line,
 // as the widget itself takes them; long lines and many lines are laid out as above.

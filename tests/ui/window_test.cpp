@@ -141,12 +141,16 @@ class WindowTest : public QObject {
             {many, (QString("ab\u2028").repeated(WidgetText::kLinesPerBlock - 1) + "ab\u2029")
                            .repeated(many.size() / 4 /
                                      static_cast<qsizetype>(WidgetText::kLinesPerBlock)) +
-                       "ab\u2028"}};
+                       "ab\u2028"},
+            // Grouped, a line is pieced from its own start; a block ends at a line break.
+            {"ab\r\n" + piece + "cd\r\n" + many,
+             u"ab\u2028"_qs + piece + u"\u2029cd\u2028ab\u2028"_qs}};
         for (const auto& [text, shown] : samples) {
             QPlainTextEdit edit;
             QtTextArea area(&edit);
             area.SetText(text.toStdU16String());
-            QCOMPARE(edit.document()->toRawText(), shown);
+            const QString raw = edit.document()->toRawText();
+            QCOMPARE(text.size() > many.size() ? raw.left(shown.size()) : raw, shown);  // its start
             QCOMPARE(Q(area.Text()), text);
         }
     }
