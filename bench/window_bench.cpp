@@ -103,6 +103,8 @@ int main(int argc, char* argv[]) {
     });
     Time("undo the typing", edit, key(Qt::Key_Z, Qt::ControlModifier));
     Time("go to start", edit, key(Qt::Key_Home, Qt::ControlModifier));
+    Time("select all", edit, key(Qt::Key_A, Qt::ControlModifier));
+    Time("copy", edit, key(Qt::Key_C, Qt::ControlModifier));
     Time("convert", edit, [&] { window.findChild<QAction*>("mnuConvert")->trigger(); });
     Time("undo the convert", edit, key(Qt::Key_Z, Qt::ControlModifier));
     const auto saved = std::filesystem::temp_directory_path() / "flg2scn-window-bench.scn";

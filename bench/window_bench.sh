@@ -1,8 +1,9 @@
 #!/bin/sh
-# Times the window's steps (load, moves, typing, scrolling, convert, undo, save)
-# over a 1 MB and a 5 MB flag file with LF line ends (one line each, by the flag
-# file rules) and a 60 MB flag file of ordinary CR LF lines; prints each file's
-# figures and peak memory, with the window at its start size and at 1900x1000.
+# Times the window's steps (load, moves, typing, scrolling, select all, copy,
+# convert, undo, save) over a 1 MB and a 5 MB flag file with LF line ends (one
+# line each, by the flag file rules) and a 60 MB flag file of ordinary CR LF
+# lines; prints each file's figures and peak memory, with the window at its start
+# size and at 1900x1000.
 # Runs the window under Xvfb when xvfb-run is there, else on Qt's offscreen
 # platform.
 #

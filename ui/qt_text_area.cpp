@@ -4,6 +4,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "ui/selection_mime_data.h"
 #include "ui/text_blocks.h"
 
 namespace flg2scn {
@@ -40,6 +41,7 @@ void QtTextArea::AppendText(std::u16string_view text) {
 }
 
 void QtTextArea::Edit(const WidgetText& text, bool whole) {
+    KeepCopiedText(edit_->document());
     QTextCursor cursor(edit_->document());
     if (joined_) {
         cursor.joinPreviousEditBlock();

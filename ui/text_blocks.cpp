@@ -61,4 +61,20 @@ std::u16string DocumentText(const QTextDocument& document) {
     return text;
 }
 
+QString CopiedText(const QTextDocument& document, int start, int end) {
+    QString text;
+    text.reserve(end - start);
+    for (QTextBlock block = document.findBlock(start); block.isValid() && block.position() <= end;
+         block = block.next()) {
+        if (block.position() > start && !ContinuesLine(block)) {
+            text += u'\n';
+        }
+        const int from = std::max(start - block.position(), 0);
+        const int to = std::min(end - block.position(), block.length() - 1);
+        text += block.text().mid(from, to - from);
+    }
+    std::replace(text.begin(), text.end(), QChar(WidgetText::kLineSeparator), QChar(u'\n'));
+    return text;
+}
+
 }  // namespace flg2scn

@@ -4,6 +4,7 @@
 
 #include "ui/widget_text.h"
 
+class QString;
 class QTextBlock;
 class QTextCursor;
 class QTextDocument;
@@ -22,5 +23,10 @@ void InsertWidgetText(QTextCursor& cursor, const WidgetText& text);
 
 // The text that the document holds.
 std::u16string DocumentText(const QTextDocument& document);
+
+// The document's characters from `start` to `end` as a copy gives them: a line
+// break (a block break or a line separator) is "\n", a soft break nothing, every
+// other character itself.
+QString CopiedText(const QTextDocument& document, int start, int end);
 
 }  // namespace flg2scn

@@ -1,27 +1,65 @@
 #include "ui/text_edit.h"
 
 #include <QContextMenuEvent>
+#include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTextBlock>
-#include <QTextDocumentFragment>
 #include <QTextLayout>
 #include <algorithm>
+#include <functional>
+#include <iterator>
+#include <utility>
 
 #include "ui/busy_cursor.h"
+#include "ui/selection_mime_data.h"
 #include "ui/text_blocks.h"
 
 namespace flg2scn {
 
 TextEdit::TextEdit(QWidget* parent) : QPlainTextEdit(parent) {}
 
+namespace {
+
+// Whether a key may change the text: it types a character or it edits. Moves and
+// copies leave the text as it is.
+bool MayEdit(QKeyEvent* event) {
+    if (event == QKeySequence::Copy || event == QKeySequence::SelectAll) {
+        return false;
+    }
+    using K = QKeySequence;
+    static constexpr K::StandardKey kEdits[] = {K::Undo,
+                                                K::Redo,
+                                                K::Paste,
+                                                K::Delete,
+                                                K::Backspace,
+                                                K::DeleteEndOfWord,
+                                                K::DeleteStartOfWord,
+                                                K::DeleteEndOfLine,
+                                                K::DeleteCompleteLine,
+                                                K::InsertParagraphSeparator,
+                                                K::InsertLineSeparator};
+    return !event->text().isEmpty() ||
+           std::any_of(std::begin(kEdits), std::end(kEdits),
+                       [event](K::StandardKey key) { return event == key; });
+}
+
+}  // namespace
+
 void TextEdit::keyPressEvent(QKeyEvent* event) {
+    if (!isReadOnly() && MayEdit(event)) {
+        KeepCopiedText(document());
+    }
+    if (event == QKeySequence::Cut) {
+        cutSelection();
+        return;
+    }
     if (event == QKeySequence::Undo || event == QKeySequence::Redo) {
-        const BusyCursor busy;
-        QPlainTextEdit::keyPressEvent(event);
+        undoOrRedo(event == QKeySequence::Undo);
         return;
     }
     const bool handled = (!isReadOnly() && (breakLine(event) || deleteOverPieceEnd(event))) ||
@@ -195,21 +233,59 @@ void TextEdit::paintEvent(QPaintEvent* event) {
     }
 }
 
-// The widget's own menu, with undo and redo under the busy cursor.
+// The widget's own menu. Its edits keep what the clipboard holds of the text, and
+// undo and redo show the busy cursor.
 void TextEdit::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu(event->pos());
+    const std::pair<QString, std::function<void()>> edits[] = {
+        {QStringLiteral("edit-undo"), [this] { undoOrRedo(true); }},
+        {QStringLiteral("edit-redo"), [this] { undoOrRedo(false); }},
+        {QStringLiteral("edit-cut"), [this] { cutSelection(); }},
+        {QStringLiteral("edit-delete"), [this] {
+             KeepCopiedText(document());
+             textCursor().removeSelectedText();
+         }}};
     for (QAction* action : menu->actions()) {
-        const bool undo = action->objectName() == QStringLiteral("edit-undo");
-        if (undo || action->objectName() == QStringLiteral("edit-redo")) {
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this, [this, undo] {
-                const BusyCursor busy;
-                undo ? this->undo() : redo();
-            });
+        for (const auto& [name, edit] : edits) {
+            if (action->objectName() == name) {
+                disconnect(action, &QAction::triggered, nullptr, nullptr);
+                connect(action, &QAction::triggered, this, edit);
+            }
         }
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+}
+
+void TextEdit::undoOrRedo(bool undo) {
+    const BusyCursor busy;
+    KeepCopiedText(document());
+    undo ? this->undo() : redo();
+}
+
+// The widget's own cut would take away the text of the offer it just made.
+void TextEdit::cutSelection() {
+    if (isReadOnly() || !textCursor().hasSelection()) {
+        return;
+    }
+    copy();
+    KeepCopiedText(document());
+    textCursor().removeSelectedText();
+}
+
+void TextEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (!isReadOnly() && (!event->commitString().isEmpty() || !event->preeditString().isEmpty())) {
+        KeepCopiedText(document());
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+// A move of the selection by drag and drop takes it away before it inserts the
+// dragged text.
+void TextEdit::dropEvent(QDropEvent* event) {
+    KeepCopiedText(event->mimeData());
+    KeepCopiedText(document());
+    QPlainTextEdit::dropEvent(event);
 }
 
 // The widget's own paste would make every pasted line break a piece inside one.
@@ -218,32 +294,19 @@ void TextEdit::insertFromMimeData(const QMimeData* source) {
         return;
     }
     const BusyCursor busy;
+    const WidgetText pasted = PastedWidgetText(source->text().toStdU16String());
+    KeepCopiedText(document());
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
-    InsertWidgetText(cursor, PastedWidgetText(source->text().toStdU16String()));
+    InsertWidgetText(cursor, pasted);
     cursor.endEditBlock();
     setTextCursor(cursor);
 }
 
-// Copied text is plain text in which only the soft breaks are gone; the widget's
-// own plain text has one character for each of the document's.
+// The copied text is made when someone pastes it (see SelectionMimeData).
 QMimeData* TextEdit::createMimeDataFromSelection() const {
     const QTextCursor cursor = textCursor();
-    QString text = QTextDocumentFragment(cursor).toPlainText();
-    qsizetype removed = 0;
-    for (QTextBlock block = document()->findBlock(cursor.selectionStart()).next();
-         block.isValid() && block.position() <= cursor.selectionEnd(); block = block.next()) {
-        if (ContinuesLine(block)) {
-            text.remove(block.position() - 1 - cursor.selectionStart() - removed, 1);
-            ++removed;
-        }
-    }
-    if (removed == 0) {
-        return QPlainTextEdit::createMimeDataFromSelection();
-    }
-    auto* data = new QMimeData;
-    data->setText(text);
-    return data;
+    return new SelectionMimeData(document(), cursor.selectionStart(), cursor.selectionEnd());
 }
 
 }  // namespace flg2scn

@@ -9,7 +9,8 @@ namespace flg2scn {
 // and Delete at the end of a piece take the neighbouring character, Left and Right
 // move one character over a piece's end, Home and End go to the line's ends, and
 // copy and paste know no pieces. Undo
-// and redo, which may take back a large command, show the busy cursor. The
+// and redo, which may take back a large command, show the busy cursor. Copied
+// text is made only when it is pasted, and edits keep it as it was copied. The
 // symbols for a lone CR and LF are drawn as "CR" and "LF" in small letters.
 class TextEdit : public QPlainTextEdit {
     Q_OBJECT
@@ -23,8 +24,13 @@ class TextEdit : public QPlainTextEdit {
     void paintEvent(QPaintEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     QMimeData* createMimeDataFromSelection() const override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
+    void undoOrRedo(bool undo);
+    void cutSelection();
+
     // Each returns whether it handled the key.
     bool breakLine(QKeyEvent* event);
     bool deleteOverPieceEnd(QKeyEvent* event);

@@ -179,7 +179,12 @@ class WindowTest : public QObject {
             {{end + 1}, {K::Paste}, a + "x\r\ny\r\nzbc\r\n"},
             {{end + 1}, {K::Paste, K::Undo}, a + "bc\r\n"},
             {{end - 1}, {K::SelectNextChar, K::SelectNextChar, K::Copy, K::MoveToEndOfLine,
-                         K::Paste}, a + "bcab\r\n"}};
+                         K::Paste}, a + "bcab\r\n"},
+            // What was copied or cut stays so after the text changes.
+            {{end - 1}, {K::SelectNextChar, K::SelectNextChar, K::Copy, K::Delete, K::Paste},
+             a + "bc\r\n"},
+            {{end - 1}, {K::SelectNextChar, K::SelectNextChar, K::Cut, K::Paste, K::Paste},
+             shorter + "ababc\r\n"}};
         // clang-format on
         for (const auto& [places, keys, text] : rows) {
             for (const int at : places) {
