@@ -34,4 +34,10 @@ void TellAbout(MessageBox& messages) {
                   MessageIcon::kInformation);
 }
 
+SaveChoice AskToSaveChanges(MessageBox& messages) {
+    return messages.AskToSave(
+        u"The text has changed since it was last loaded or saved.\r\nDo you want to save it?",
+        u"Exit");
+}
+
 }  // namespace flg2scn

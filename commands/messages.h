@@ -17,4 +17,7 @@ void TellFileError(MessageBox& messages, const std::u16string& name, const FileE
 
 void TellAbout(MessageBox& messages);
 
+// Whether to save a changed text before the window closes.
+SaveChoice AskToSaveChanges(MessageBox& messages);
+
 }  // namespace flg2scn

@@ -25,13 +25,18 @@ class TextArea {
 // Message box icons, by the style numbers of the original platform.
 enum class MessageIcon { kError = 16, kWarning = 48, kInformation = 64 };
 
-// A modal message box with a single OK button; returns once it is dismissed.
-// A CR LF in the text breaks it into lines.
+// What the user answers when asked whether to save the text.
+enum class SaveChoice { kSave, kDiscard, kCancel };
+
+// Modal message boxes. A CR LF in a text breaks it into lines.
 class MessageBox {
   public:
     virtual ~MessageBox() = default;
 
+    // A message with a single OK button; returns once it is dismissed.
     virtual void Tell(std::u16string_view text, std::u16string_view title, MessageIcon icon) = 0;
+    // A question with the buttons Save, Discard and Cancel; closing the box cancels.
+    virtual SaveChoice AskToSave(std::u16string_view text, std::u16string_view title) = 0;
 };
 
 // The file dialog object: it keeps its filter and file name from one use to the

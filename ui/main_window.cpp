@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontDatabase>
@@ -122,15 +123,23 @@ void MainWindow::setStartSize() {
     resize(width, height + menuBar()->sizeHint().height());
 }
 
+void MainWindow::setUnchanged() {
+    text_edit_->document()->setModified(false);
+}
+
 void MainWindow::load() {
     const BusyCursor busy;
     text_area_->BeginCommand();
-    LoadCommand(*text_area_, *file_dialog_, *messages_);
+    if (LoadCommand(*text_area_, *file_dialog_, *messages_)) {
+        setUnchanged();
+    }
 }
 
 void MainWindow::save() {
     const BusyCursor busy;
-    SaveCommand(*text_area_, *file_dialog_, *messages_);
+    if (SaveCommand(*text_area_, *file_dialog_, *messages_)) {
+        setUnchanged();
+    }
 }
 
 void MainWindow::convert() {
@@ -162,7 +171,19 @@ void MainWindow::openFile(const QString& file) {
     const BusyCursor busy;
     file_dialog_->SetFileName(file.toStdU16String());
     text_area_->BeginCommand();
-    LoadFlagFile(file.toStdU16String(), *text_area_, *messages_);
+    if (LoadFlagFile(file.toStdU16String(), *text_area_, *messages_)) {
+        setUnchanged();
+    }
+}
+
+// Exit, the close button and the end of the session all come here.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    const BusyCursor busy;
+    if (MayClose(*text_area_, text_edit_->document()->isModified(), *file_dialog_, *messages_)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -29,6 +29,7 @@ class MainWindow : public QMainWindow {
     void openFile(const QString& file);
 
   protected:
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,6 +44,8 @@ class MainWindow : public QMainWindow {
     void createTextArea();
     void createMenus();
     void setStartSize();
+    // The text is as it was last loaded or saved.
+    void setUnchanged();
 
     QPlainTextEdit* text_edit_ = nullptr;
     std::unique_ptr<QtTextArea> text_area_;

@@ -28,14 +28,32 @@ QString ToQString(std::u16string_view text) {
 
 }  // namespace
 
-void QtMessageBox::Tell(std::u16string_view text, std::u16string_view title, MessageIcon icon) {
+QMessageBox::StandardButton QtMessageBox::show(std::u16string_view text, std::u16string_view title,
+                                               QMessageBox::Icon icon,
+                                               QMessageBox::StandardButtons buttons) {
     QString lines = ToQString(text);
     lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(IconFor(icon), ToQString(title), lines, QMessageBox::Ok, parent_);
+    QMessageBox box(icon, ToQString(title), lines, buttons, parent_);
     // Plain text: a header or file name that looks like markup stays as it is.
     box.setTextFormat(Qt::PlainText);
     const IdleCursor idle;
-    box.exec();
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void QtMessageBox::Tell(std::u16string_view text, std::u16string_view title, MessageIcon icon) {
+    show(text, title, IconFor(icon), QMessageBox::Ok);
+}
+
+SaveChoice QtMessageBox::AskToSave(std::u16string_view text, std::u16string_view title) {
+    switch (show(text, title, QMessageBox::Warning,
+                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
+        case QMessageBox::Save:
+            return SaveChoice::kSave;
+        case QMessageBox::Discard:
+            return SaveChoice::kDiscard;
+        default:
+            return SaveChoice::kCancel;
+    }
 }
 
 }  // namespace flg2scn

@@ -107,15 +107,18 @@ class WindowTest : public QObject {
         QCOMPARE(w.Text(), Q(test::HarbourScenario()));
         w.Trigger("mnuLoadFLG", dir.Path("a.flg"));
         QCOMPARE(edit->document()->toRawText(), u"#A\u240A\u2029"_qs);  // lone LF as a symbol
+        QVERIFY(!edit->document()->isModified());
         QTest::keySequence(edit, QKeySequence::Undo);
         QCOMPARE(w.Text(), Q(test::HarbourScenario()));
         QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5), QPoint(5, 5));
         QApplication::sendEvent(edit->viewport(), &menu);
         QApplication::activePopupWidget()->findChild<QAction*>("edit-undo")->trigger();
         QApplication::activePopupWidget()->close();
+        QVERIFY(edit->document()->isModified());
         w.Trigger("mnuSaveSCN", dir.Path("b.scn"));
         QCOMPARE(test::ReadBytes(dir.Path("b.scn")),
                  "#Harbour\r\n<100 200 40>\r\n<1024 512 96>\r\n\xA0\r\n");
+        QVERIFY(!edit->document()->isModified());
         QVERIFY(w.messages->shown.empty());
         QVERIFY(cursors.size() >= 5);  // one change at least for each of the five
         QCOMPARE(cursors, QStringList(cursors.size(), QString::number(Qt::WaitCursor)));
@@ -290,6 +293,13 @@ class WindowTest : public QObject {
                                .arg(Qt::PlainText)
                                .arg(Qt::ArrowCursor));
         }
+        for (const auto& [button, choice] : {std::pair{QMessageBox::Save, SaveChoice::kSave},
+                                             {QMessageBox::Discard, SaveChoice::kDiscard},
+                                             {QMessageBox::Cancel, SaveChoice::kCancel}}) {
+            const ModalWatcher<QMessageBox> watcher(
+                [button = button](QMessageBox* box) { box->button(button)->click(); });
+            QCOMPARE(QtMessageBox(nullptr).AskToSave(u"a", u"T"), choice);
+        }
     }
 
     // The dialog opens on its file name with the filters in their order, and with
@@ -356,8 +366,17 @@ class WindowTest : public QObject {
         QCOMPARE(edit->font().pointSize(), 9);
         QCOMPARE(QFontMetrics(edit->font()).horizontalAdvance('i'),
                  QFontMetrics(edit->font()).horizontalAdvance('W'));
-        w.Trigger("mnuExit");
-        QVERIFY(!w.window.isVisible());
+        QTest::keyClicks(edit, "y");  // a changed text asks first; Cancel keeps the window
+        for (const SaveChoice choice : {SaveChoice::kCancel, SaveChoice::kDiscard}) {
+            w.messages->choices = {choice};
+            w.Trigger("mnuExit");
+            QCOMPARE(w.window.isVisible(), choice == SaveChoice::kCancel);
+        }
+        QCOMPARE(w.messages->shown.size(), 2);
+        QVERIFY(w.messages->shown[0] ==
+                test::Message({u"The text has changed since it was last loaded or saved.\r\nDo "
+                               u"you want to save it?",
+                               u"Exit", MessageIcon::kWarning}));
     }
 };
 
