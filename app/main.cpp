@@ -3,8 +3,10 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
+#include <optional>
 
 #include "ui/main_window.h"
+#include "ui/startup_messages.h"
 
 namespace {
 
@@ -51,7 +53,9 @@ int main(int argc, char* argv[]) {
         return UsageError(QStringLiteral("give at most one FILE"));
     }
 
+    std::optional<flg2scn::StartupMessages> starting(std::in_place);
     QApplication app(argc, argv);
+    starting.reset();
     // A name, not a display name: Qt would append a display name to every title.
     QApplication::setApplicationName(QStringLiteral("flg2scn"));
     QApplication::setApplicationVersion(QStringLiteral(FLG2SCN_VERSION));
@@ -60,7 +64,7 @@ int main(int argc, char* argv[]) {
     window.show();
     // A file handed over by the desktop (opening a .flg file) loads as if dropped.
     if (!files.isEmpty()) {
-        window.openFile(QFileInfo(files.first()).absoluteFilePath());
+        window.openFileWhenShown(QFileInfo(files.first()).absoluteFilePath());
     }
     return app.exec();
 }

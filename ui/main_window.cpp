@@ -11,7 +11,9 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include "commands/convert_command.h"
 #include "commands/file_commands.h"
@@ -186,7 +188,26 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
+void MainWindow::openFileWhenShown(const QString& file) {
+    file_when_shown_ = file;
+    create();  // the window, not yet shown, to watch
+    if (windowHandle()->isExposed()) {
+        openFileNowShown();
+    } else {
+        windowHandle()->installEventFilter(this);
+    }
+}
+
+void MainWindow::openFileNowShown() {
+    windowHandle()->removeEventFilter(this);
+    QTimer::singleShot(0, this, [this] { openFile(file_when_shown_); });
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        openFileNowShown();
+    }
     if (watched == text_edit_->viewport()) {
         switch (event->type()) {
             case QEvent::DragEnter:

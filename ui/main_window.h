@@ -27,6 +27,8 @@ class MainWindow : public QMainWindow {
     // Loads a file named outside the dialog (dropped, or given at start) as Load
     // does; it becomes the dialog's file name.
     void openFile(const QString& file);
+    // The same once the window is on screen, so that a message stands over it.
+    void openFileWhenShown(const QString& file);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -46,11 +48,13 @@ class MainWindow : public QMainWindow {
     void setStartSize();
     // The text is as it was last loaded or saved.
     void setUnchanged();
+    void openFileNowShown();
 
     QPlainTextEdit* text_edit_ = nullptr;
     std::unique_ptr<QtTextArea> text_area_;
     std::unique_ptr<MessageBox> messages_;
     std::unique_ptr<FileDialog> file_dialog_;
+    QString file_when_shown_;
 };
 
 }  // namespace flg2scn

@@ -81,6 +81,11 @@ class WindowTest : public QObject {
                 std::vector<test::Message>({{u"Program by Tovrin.\r\nMany thanks to Greyfallow "
                                              u"for his help.",
                                              u"About", MessageIcon::kInformation}}));
+        w.window.openFileWhenShown("/nonexistent.flg");  // its message waits for the window
+        QCoreApplication::processEvents();
+        QCOMPARE(w.messages->shown.size(), 1);
+        w.window.show();
+        QTRY_COMPARE(w.messages->shown.size(), 2);
     }
     // Each command is one undo step: the CR LF that Convert appends and its
     // scenario go together, and so does the whole text of a load. The busy cursor
