@@ -56,6 +56,9 @@ void QtTextArea::Edit(const WidgetText& text, bool whole) {
     }
     InsertWidgetText(cursor, text);
     cursor.endEditBlock();
+    if (whole) {
+        ForgetWidestLine(*edit_);
+    }
 }
 
 }  // namespace flg2scn

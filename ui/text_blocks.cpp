@@ -1,5 +1,8 @@
 #include "ui/text_blocks.h"
 
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QResizeEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -59,6 +62,16 @@ std::u16string DocumentText(const QTextDocument& document) {
         AppendFromWidgetText(text, View(block.text()));
     }
     return text;
+}
+
+void ForgetWidestLine(QPlainTextEdit& edit) {
+    // Only a change of the viewport's width has the layout start its measure again;
+    // a hidden widget gets one when it is shown.
+    if (!edit.isVisible()) {
+        return;
+    }
+    QResizeEvent resize(edit.viewport()->size(), QSize());
+    QCoreApplication::sendEvent(edit.viewport(), &resize);
 }
 
 QString CopiedText(const QTextDocument& document, int start, int end) {

@@ -4,6 +4,7 @@
 
 #include "ui/widget_text.h"
 
+class QPlainTextEdit;
 class QString;
 class QTextBlock;
 class QTextCursor;
@@ -23,6 +24,11 @@ void InsertWidgetText(QTextCursor& cursor, const WidgetText& text);
 
 // The text that the document holds.
 std::u16string DocumentText(const QTextDocument& document);
+
+// The plain text layout remembers the widest line it has laid out even once the
+// line is gone, and the horizontal scroll bar keeps that width; this has it
+// measure the lines anew as they are laid out.
+void ForgetWidestLine(QPlainTextEdit& edit);
 
 // The document's characters from `start` to `end` as a copy gives them: a line
 // break (a block break or a line separator) is "\n", a soft break nothing, every

@@ -6,10 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QTextBlock>
-#include <QTextLayout>
 #include <algorithm>
 #include <functional>
 #include <iterator>
@@ -172,67 +169,6 @@ bool TextEdit::moveToLineEnd(QKeyEvent* event) {
     return true;
 }
 
-namespace {
-
-constexpr QChar kCrSymbol(WidgetText::kCrSymbol);
-constexpr QChar kLfSymbol(WidgetText::kLfSymbol);
-
-// A control picture as the Unicode charts draw it: the two letters of its name
-// stepping down across the character's cell.
-void DrawSymbol(QPainter& painter, const QRectF& cell, const QString& name, const QColor& color) {
-    QFont font = painter.font();
-    font.setPixelSize(std::max(4, static_cast<int>(cell.height() * 0.5)));
-    painter.setFont(font);
-    painter.setPen(color);
-    const QRectF upper(cell.left(), cell.top(), cell.width(), cell.height() / 2);
-    painter.drawText(upper, Qt::AlignLeft | Qt::AlignVCenter, name.left(1));
-    painter.drawText(upper.translated(0, cell.height() / 2), Qt::AlignRight | Qt::AlignVCenter,
-                     name.mid(1));
-}
-
-}  // namespace
-
-// No usual font has a glyph for the symbols of a lone CR or LF; the widget would
-// draw them as empty boxes, so they are drawn over.
-void TextEdit::paintEvent(QPaintEvent* event) {
-    QPlainTextEdit::paintEvent(event);
-    QPainter painter(viewport());
-    const QRect area = event->rect();
-    const QTextCursor cursor = textCursor();
-    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
-        const QRectF box = blockBoundingGeometry(block).translated(contentOffset());
-        if (box.top() > area.bottom()) {
-            break;
-        }
-        const QString text = block.text();
-        const QTextLayout* layout = block.layout();
-        for (int n = 0; n < layout->lineCount(); ++n) {
-            const QTextLine line = layout->lineAt(n);
-            // Only the characters in sight: a block may be thousands of them wide.
-            const int end = line.textStart() + line.textLength();
-            const int last = std::min(line.xToCursor(area.right() - box.left()) + 1, end);
-            for (int i = line.xToCursor(area.left() - box.left()); i < last; ++i) {
-                if (text[i] != kCrSymbol && text[i] != kLfSymbol) {
-                    continue;
-                }
-                const qreal left = line.cursorToX(i);
-                const qreal right = line.cursorToX(i + 1);
-                const int at = block.position() + i;
-                // The text cursor's pixel at the left stays.
-                const qreal keep = cursor.position() == at ? 1 : 0;
-                const QRectF cell(box.left() + left + keep, box.top() + line.y(),
-                                  right - left - keep, line.height());
-                const bool selected = at >= cursor.selectionStart() && at < cursor.selectionEnd();
-                painter.fillRect(cell,
-                                 palette().brush(selected ? QPalette::Highlight : QPalette::Base));
-                DrawSymbol(painter, cell,
-                           text[i] == kCrSymbol ? QStringLiteral("CR") : QStringLiteral("LF"),
-                           palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
-            }
-        }
-    }
-}
-
 // The widget's own menu. Its edits keep what the clipboard holds of the text, and
 // undo and redo show the busy cursor.
 void TextEdit::contextMenuEvent(QContextMenuEvent* event) {
@@ -260,7 +196,11 @@ void TextEdit::contextMenuEvent(QContextMenuEvent* event) {
 void TextEdit::undoOrRedo(bool undo) {
     const BusyCursor busy;
     KeepCopiedText(document());
+    const int blocks = document()->blockCount();
     undo ? this->undo() : redo();
+    if (document()->blockCount() != blocks) {
+        ForgetWidestLine(*this);
+    }
 }
 
 // The widget's own cut would take away the text of the offer it just made.

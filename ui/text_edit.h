@@ -8,10 +8,11 @@ namespace flg2scn {
 // WidgetText); editing keeps to the text's lines: Enter breaks the line, Backspace
 // and Delete at the end of a piece take the neighbouring character, Left and Right
 // move one character over a piece's end, Home and End go to the line's ends, and
-// copy and paste know no pieces. Undo
-// and redo, which may take back a large command, show the busy cursor. Copied
-// text is made only when it is pasted, and edits keep it as it was copied. The
-// symbols for a lone CR and LF are drawn as "CR" and "LF" in small letters.
+// copy and paste know no pieces. Undo and redo, which may take back a large
+// command, show the busy cursor. Copied text is made only when it is pasted, and
+// edits keep it as it was copied. The symbols for a lone CR and LF are drawn as
+// "CR" and "LF" in small letters, and a character that no font has a glyph for
+// as its code in hex (text_edit_paint.cpp).
 class TextEdit : public QPlainTextEdit {
     Q_OBJECT
 

@@ -211,13 +211,15 @@ class WindowTest : public QObject {
         }
     }
 
-    // The symbols for a lone CR and LF are drawn as what they stand for, whatever
-    // glyphs the fonts have: each unlike the other and unlike an empty text.
+    // The symbols for a lone CR and LF, and characters without a glyph such as NUL
+    // and U+0081, are drawn as what they stand for, whatever glyphs the fonts have:
+    // each unlike the other and unlike an empty text.
     void symbolsAreDrawn() {
         QList<QImage> shots;
         // The fifth is a plain widget: an ordinary character shows as it would there.
-        // The last is selected: only then is a symbol drawn in the selection's colour.
-        for (const char16_t* text : {u"", u"\r", u"\n", u"x", u"x", u"\r"}) {
+        // The sixth is selected: only then is a symbol drawn in the selection's colour.
+        for (const std::u16string& text : std::initializer_list<std::u16string>{
+                 u"", u"\r", u"\n", u"x", u"x", u"\r", std::u16string(1, u'\0'), u"\u0081"}) {
             std::unique_ptr<QPlainTextEdit> edit(shots.size() == 4 ? new QPlainTextEdit
                                                                    : new TextEdit);
             edit->setReadOnly(true);  // no blinking text cursor
@@ -232,6 +234,7 @@ class WindowTest : public QObject {
         }
         QVERIFY(shots[1] != shots[0] && shots[2] != shots[0] && shots[1] != shots[2]);
         QVERIFY(shots[3] == shots[4] && shots[3] != shots[0]);
+        QVERIFY(shots[6] != shots[0] && shots[7] != shots[0] && shots[6] != shots[7]);
         const QRgb selection = TextEdit().palette().color(QPalette::Highlight).rgb();
         const auto shows = [&](QImage shot) {
             shot = shot.convertToFormat(QImage::Format_RGB32);
@@ -362,16 +365,20 @@ class WindowTest : public QObject {
         }
         QVERIFY(edit->horizontalScrollBar()->isVisible());  // though there is no text
         w.window.resize(300, 200);
-        edit->setPlainText(QString(500, 'x'));
+        QTest::keyClicks(edit, "#H\r<1 2 3>\r<4 5 6>");
+        w.Trigger("mnuConvert");  // a scenario wider than the window
         QCoreApplication::processEvents();
         const int menu = w.window.menuBar()->geometry().bottom() + 1;
         QCOMPARE(edit->geometry(), QRect(0, menu, 300, 200 - menu));
         QVERIFY(edit->horizontalScrollBar()->maximum() > 0);
+        QTest::keySequence(edit, QKeySequence::Undo);  // the scroll bar follows the text back
+        QCoreApplication::processEvents();
+        QCOMPARE(edit->horizontalScrollBar()->maximum(), 0);
         QVERIFY(edit->verticalScrollBar()->isVisible());  // though the text is short
         QCOMPARE(edit->font().pointSize(), 9);
         QCOMPARE(QFontMetrics(edit->font()).horizontalAdvance('i'),
                  QFontMetrics(edit->font()).horizontalAdvance('W'));
-        QTest::keyClicks(edit, "y");  // a changed text asks first; Cancel keeps the window
+        // A changed text asks first; Cancel keeps the window.
         for (const SaveChoice choice : {SaveChoice::kCancel, SaveChoice::kDiscard}) {
             w.messages->choices = {choice};
             w.Trigger("mnuExit");

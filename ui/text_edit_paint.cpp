@@ -1,0 +1,100 @@
+#include <QFontMetricsF>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <algorithm>
+
+#include "ui/text_edit.h"
+#include "ui/widget_text.h"
+
+namespace flg2scn {
+
+namespace {
+
+constexpr QChar kCrSymbol(WidgetText::kCrSymbol);
+constexpr QChar kLfSymbol(WidgetText::kLfSymbol);
+
+// The name that the character at `i` is drawn with, or an empty text when the
+// font draws it: "CR" and "LF" for the symbols of a lone CR and LF, else the
+// character's code in hex where no font has a glyph for it (control characters,
+// unassigned ones). `length` is the character's length in code units.
+QString SymbolName(const QFontMetricsF& metrics, const QString& text, qsizetype i, int& length) {
+    length = 1;
+    const QChar c = text[i];
+    if (c == kCrSymbol || c == kLfSymbol) {
+        return c == kCrSymbol ? QStringLiteral("CR") : QStringLiteral("LF");
+    }
+    char32_t code = c.unicode();
+    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+        code = QChar::surrogateToUcs4(c, text[i + 1]);
+        length = 2;
+    }
+    if (code == WidgetText::kLineSeparator || metrics.inFontUcs4(code)) {
+        return {};
+    }
+    return QStringLiteral("%1").arg(static_cast<uint>(code), 2, 16, QChar(u'0')).toUpper();
+}
+
+// A control picture as the Unicode charts draw it: the letters of its name
+// stepping down across the character's cell, the first half above.
+void DrawSymbol(QPainter& painter, const QRectF& cell, const QString& name, const QColor& color) {
+    const qsizetype upper_length = (name.size() + 1) / 2;
+    QFont font = painter.font();
+    // Small enough that a row of the name fits the cell's width.
+    const qreal size = std::min(cell.height() * 0.5, cell.width() * 1.6 / upper_length);
+    font.setPixelSize(std::max(4, static_cast<int>(size)));
+    painter.setFont(font);
+    painter.setPen(color);
+    const QRectF upper(cell.left(), cell.top(), cell.width(), cell.height() / 2);
+    painter.drawText(upper, Qt::AlignLeft | Qt::AlignVCenter, name.left(upper_length));
+    painter.drawText(upper.translated(0, cell.height() / 2), Qt::AlignRight | Qt::AlignVCenter,
+                     name.mid(upper_length));
+}
+
+}  // namespace
+
+// The widget would draw a character without a glyph as an empty box, or as
+// nothing at all; such characters are drawn over with their names.
+void TextEdit::paintEvent(QPaintEvent* event) {
+    QPlainTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    const QFontMetricsF metrics(font());
+    const QRect area = event->rect();
+    const QTextCursor cursor = textCursor();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF box = blockBoundingGeometry(block).translated(contentOffset());
+        if (box.top() > area.bottom()) {
+            break;
+        }
+        const QString text = block.text();
+        const QTextLayout* layout = block.layout();
+        for (int n = 0; n < layout->lineCount(); ++n) {
+            const QTextLine line = layout->lineAt(n);
+            // Only the characters in sight: a block may be thousands of them wide.
+            const int end = line.textStart() + line.textLength();
+            const int last = std::min(line.xToCursor(area.right() - box.left()) + 1, end);
+            int length = 1;
+            for (int i = line.xToCursor(area.left() - box.left()); i < last; i += length) {
+                const QString name = SymbolName(metrics, text, i, length);
+                if (name.isEmpty()) {
+                    continue;
+                }
+                const qreal left = line.cursorToX(i);
+                const qreal right = line.cursorToX(i + length);
+                const int at = block.position() + i;
+                // The text cursor's pixel at the left stays.
+                const qreal keep = cursor.position() == at ? 1 : 0;
+                const QRectF cell(box.left() + left + keep, box.top() + line.y(),
+                                  right - left - keep, line.height());
+                const bool selected = at >= cursor.selectionStart() && at < cursor.selectionEnd();
+                painter.fillRect(cell,
+                                 palette().brush(selected ? QPalette::Highlight : QPalette::Base));
+                DrawSymbol(painter, cell, name,
+                           palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
+            }
+        }
+    }
+}
+
+}  // namespace flg2scn
