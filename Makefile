@@ -12,6 +12,7 @@ DEB_PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev
                 xvfb xauth xdotool time desktop-file-utils appstream dpkg-dev file lintian \
                 clang-14 libclang-rt-14-dev clang-tidy clang-format
 
+SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 JOBS := $(shell nproc)
 
@@ -73,10 +74,14 @@ fuzz: fuzz-build
 	ctest --test-dir build-fuzz --output-on-failure -V > build-fuzz/fuzz.log 2>&1; status=$$?; \
 	grep -E 'Test #|stat::number_of_executed_units' build-fuzz/fuzz.log; exit $$status
 
+# clang-tidy names each file it checks and counts the warnings it found in headers
+# and did not show ("N warnings generated."); only its findings are shown here.
 lint: build
-	run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) \
-	  '$(CURDIR)/(runtime|conversion|commands|ui|cli|app|tests|bench)/.*\.cpp$$'
+	set -o pipefail; run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) \
+	  '$(CURDIR)/(runtime|conversion|commands|ui|cli|app|tests|bench)/.*\.cpp$$' 2>&1 | \
+	  sed -u -E '/^clang-tidy-[0-9]+ /d; /^[0-9]+ warnings? generated\.$$/d; s/[0-9]+ warnings? generated\.$$//'
 	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
+	@echo "lint: clang-tidy and clang-format found nothing to mend"
 
 # Builds build/flg2scn_VERSION_ARCH.deb.
 package: build

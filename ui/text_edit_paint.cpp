@@ -42,7 +42,8 @@ void DrawSymbol(QPainter& painter, const QRectF& cell, const QString& name, cons
     const qsizetype upper_length = (name.size() + 1) / 2;
     QFont font = painter.font();
     // Small enough that a row of the name fits the cell's width.
-    const qreal size = std::min(cell.height() * 0.5, cell.width() * 1.6 / upper_length);
+    const qreal size =
+        std::min(cell.height() * 0.5, cell.width() * 1.6 / static_cast<qreal>(upper_length));
     font.setPixelSize(std::max(4, static_cast<int>(size)));
     painter.setFont(font);
     painter.setPen(color);
