@@ -63,7 +63,6 @@ TEST(Cli, ABatchGoesOnPastFilesThatFail) {
     TempDir dir;
     WriteBytes(dir.Path("good.FLG"), "#Harbour\r<100 200 40>\r<1024 512 96>");
     WriteBytes(dir.Path("good.scn"), kHarbourFlg);
-    WriteBytes(dir.Path("binary.flg"), std::string("\x01\xFF<\0\t#", 6));
     WriteBytes(dir.Path("four.flg"), "#4\r\n<1 2 3>\r\n<1 2 3>\r\n<1 2 3>\r\n<1 2 3>\r\n");
     WriteBytes(dir.Path("four.scn"), "old");
     WriteBytes(dir.Path("other.txt"), kHarbourFlg);
@@ -74,10 +73,9 @@ TEST(Cli, ABatchGoesOnPastFilesThatFail) {
     WriteBytes(dir.Path("huge.flg"), "");
     std::filesystem::resize_file(dir.Path("huge.flg"), (std::uintmax_t{1} << 30) + 1);
     EXPECT_EQ(RunCli(dir,
-                     "good.FLG binary.flg four.flg missing.flg huge.flg folder.flg "
+                     "good.FLG four.flg missing.flg huge.flg folder.flg "
                      "other.txt lf.flg good.scn"),
               CliRun(1, "",
-                     "flg2scn-cli: binary.flg: No # header.\n"
                      "flg2scn-cli: four.flg: An error occurred while proccessing the flag data.\n"
                      "flg2scn-cli: missing.flg: No such file or directory\n"
                      "flg2scn-cli: huge.flg: the file is larger than 1024 MiB\n"
@@ -90,7 +88,7 @@ TEST(Cli, ABatchGoesOnPastFilesThatFail) {
     EXPECT_EQ(ReadBytes(dir.Path("other.txt.scn")), kHarbourScn);
     EXPECT_EQ(ReadBytes(dir.Path("four.scn")), "old");
     EXPECT_EQ(dir.Names(),
-              "binary.flg folder.flg folder.scn four.flg four.scn good.FLG good.scn huge.flg "
+              "folder.flg folder.scn four.flg four.scn good.FLG good.scn huge.flg "
               "lf.flg other.txt other.txt.scn");
 }
 

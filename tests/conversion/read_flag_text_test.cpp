@@ -35,10 +35,10 @@ TEST(ReadFlagText, HeadersAndFlagLines) {
     // clang-format on
     for (const auto& [text, header, count, first, second] : samples) {
         const FlagSet flags = ReadFlagText(text);
-        EXPECT_EQ(flags.header, header) << ::testing::PrintToString(text.substr(0, 40));
-        EXPECT_EQ(flags.count, count) << ::testing::PrintToString(text.substr(0, 40));
-        EXPECT_TRUE(flags.locations[0] == first && flags.locations[1] == second)
-            << ::testing::PrintToString(text.substr(0, 40));
+        const std::string start = ::testing::PrintToString(text.substr(0, 40));
+        EXPECT_EQ(flags.header, header) << start;
+        EXPECT_EQ(flags.count, count) << start;
+        EXPECT_TRUE(flags.locations[0] == first && flags.locations[1] == second) << start;
     }
 }
 

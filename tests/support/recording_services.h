@@ -33,22 +33,18 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
-// Keeps every message instead of showing it; a question, with the warning icon,
-// gets the next scripted choice, else Cancel.
+// Keeps every message instead of showing it; a question, kept with the warning
+// icon, gets the scripted choice.
 struct RecordingMessageBox : MessageBox {
     void Tell(std::u16string_view text, std::u16string_view title, MessageIcon icon) override {
         shown.push_back({std::u16string(text), std::u16string(title), icon});
     }
     SaveChoice AskToSave(std::u16string_view text, std::u16string_view title) override {
         Tell(text, title, MessageIcon::kWarning);
-        const SaveChoice choice = choices.empty() ? SaveChoice::kCancel : choices.front();
-        if (!choices.empty()) {
-            choices.pop_front();
-        }
         return choice;
     }
     std::vector<Message> shown;
-    std::deque<SaveChoice> choices;
+    SaveChoice choice = SaveChoice::kCancel;
 };
 
 // Answers each dialog with the next scripted file name ("" cancels) and records
