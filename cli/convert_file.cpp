@@ -93,7 +93,7 @@ std::optional<ConversionFailure> BatchConversion::ConvertAndWrite(const std::str
             // A file saved with LF line ends is one long line, and the message alone
             // does not tell why.
             return ConversionFailure{Narrow(ProblemText(*problem)),
-                                     converter.saw_lone_lf()
+                                     converter.saw_hidden_line()
                                          ? "its lines end in LF alone; flag files need CR LF "
                                            "line ends"
                                          : ""};

@@ -23,9 +23,9 @@ class FlagStreamConverter {
 
     void Feed(std::string_view bytes) { splitter_.Feed(bytes); }
     Conversion Finish();
-    // Whether a line held an LF that no CR came before: a file with LF line ends,
-    // which reads as a single line.
-    bool saw_lone_lf() const { return splitter_.saw_lone_lf(); }
+    // Whether a header or flag line hid behind an LF that no CR came before: a
+    // file with LF line ends, which reads as a single line.
+    bool saw_hidden_line() const { return splitter_.saw_hidden_line(); }
 
   private:
     void TakePart(std::string_view part, bool line_ends);

@@ -33,27 +33,39 @@ std::size_t FindBreak(std::string_view bytes, std::size_t from) {
     return std::string_view::npos;
 }
 
+// Whether a line that begins with `c` is one that the flag rules read.
+bool StartsReadLine(char c) {
+    return c == '#' || c == '<';
+}
+
 }  // namespace
 
 void LineSplitter::Feed(std::string_view piece) {
     if (piece.empty()) {
         return;
     }
+    saw_hidden_line_ = saw_hidden_line_ || (after_lone_lf_ && StartsReadLine(piece.front()));
+    after_lone_lf_ = false;
     std::size_t start = after_cr_ && piece.front() == '\n' ? 1 : 0;
     after_cr_ = false;
     std::size_t from = start;
     while (start < piece.size()) {
-        // Once a lone LF has been seen, only CRs matter: a file with LF line
+        // Once a hidden line has been seen, only CRs matter: a file with LF line
         // ends would otherwise stop the search at every line.
-        const std::size_t found = saw_lone_lf_ ? piece.find('\r', from) : FindBreak(piece, from);
+        const std::size_t found =
+            saw_hidden_line_ ? piece.find('\r', from) : FindBreak(piece, from);
         if (found == std::string_view::npos) {
             on_part_(piece.substr(start), false);
             in_line_ = true;
             return;
         }
         if (piece[found] == '\n') {
-            saw_lone_lf_ = true;
             from = found + 1;
+            if (from == piece.size()) {
+                after_lone_lf_ = true;
+            } else {
+                saw_hidden_line_ = StartsReadLine(piece[from]);
+            }
             continue;
         }
         on_part_(piece.substr(start, found - start), true);
@@ -73,6 +85,7 @@ void LineSplitter::Finish() {
         in_line_ = false;
     }
     after_cr_ = false;
+    after_lone_lf_ = false;
 }
 
 }  // namespace flg2scn

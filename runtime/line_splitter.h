@@ -21,14 +21,16 @@ class LineSplitter {
     void Feed(std::string_view piece);
     // Ends a last line that has no break.
     void Finish();
-    // Whether a line held an LF that no CR came right before.
-    bool saw_lone_lf() const { return saw_lone_lf_; }
+    // Whether a line held an LF that no CR came right before and that a '#' or
+    // '<' follows: a header or flag line that LF line ends hid in another line.
+    bool saw_hidden_line() const { return saw_hidden_line_; }
 
   private:
     PartHandler on_part_;
     bool in_line_ = false;   // a part of the current line has been handed out
     bool after_cr_ = false;  // the last piece ended in CR: an LF first in the next belongs to it
-    bool saw_lone_lf_ = false;
+    bool after_lone_lf_ = false;  // the last piece ended in a lone LF
+    bool saw_hidden_line_ = false;
 };
 
 }  // namespace flg2scn

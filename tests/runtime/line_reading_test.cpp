@@ -24,6 +24,7 @@ const std::pair<std::string, std::u16string> kSamples[] = {
     {"\n", u"\n\r\n"},
     {"\r", u"\r\n"}, {"\r\n", u"\r\n"}, {"\r\r\n", u"\r\n\r\n"}, {"\n\r\r\n", u"\n\r\n\r\n"},
     {"a\r\n\r\n\r", u"a\r\n\r\n\r\n"}, {"\x80\r\xFF", u"\u20AC\r\n\u00FF\r\n"},
+    {"#a\n<b\n", u"#a\n<b\n\r\n"}, {"#a\r\n;\nb\r\n\r\n<", u"#a\r\n;\nb\r\n\r\n<\r\n"},
     {std::string("a\0b", 3), std::u16string(u"a\0b\r\n", 5)},
     {Long('a', 17) + "\n" + Long('b', 15) + "\r\n" + Long('c', 20) + "\r" + Long('d', 16) + "\n",
      Wide(Long('a', 17) + "\n" + Long('b', 15) + "\r\n" + Long('c', 20) + "\r\n" + Long('d', 16) +
@@ -32,10 +33,11 @@ const std::pair<std::string, std::u16string> kSamples[] = {
      Wide(Long('x', 40) + "\r\n" + Long('y', 31) + "\r\n")}};
 // clang-format on
 
-// Whether `bytes` hold an LF that no CR comes right before.
-bool HasLoneLf(const std::string& bytes) {
-    for (std::size_t at = 0; at < bytes.size(); ++at) {
-        if (bytes[at] == '\n' && (at == 0 || bytes[at - 1] != '\r')) {
+// Whether `bytes` hold an LF that no CR comes right before and a '#' or '<' after.
+bool HasHiddenLine(const std::string& bytes) {
+    for (std::size_t at = 0; at + 1 < bytes.size(); ++at) {
+        if (bytes[at] == '\n' && (at == 0 || bytes[at - 1] != '\r') &&
+            (bytes[at + 1] == '#' || bytes[at + 1] == '<')) {
             return true;
         }
     }
@@ -49,7 +51,7 @@ TEST(LineReading, LineBreaks) {
 }
 
 // However the bytes are cut into pieces, the splitter's lines are DecodeLines's,
-// and it tells whether it met a lone LF.
+// and it tells whether a lone LF hid a header or flag line.
 TEST(LineSplitter, AgreesWithDecodeLinesForEveryPieceSize) {
     for (const auto& [bytes, expected] : kSamples) {
         for (std::size_t piece = 1; piece <= bytes.size() + 1; ++piece) {
@@ -64,7 +66,8 @@ TEST(LineSplitter, AgreesWithDecodeLinesForEveryPieceSize) {
             }
             splitter.Finish();
             EXPECT_EQ(text, expected) << ::testing::PrintToString(bytes) << piece;
-            EXPECT_EQ(splitter.saw_lone_lf(), HasLoneLf(bytes)) << ::testing::PrintToString(bytes);
+            EXPECT_EQ(splitter.saw_hidden_line(), HasHiddenLine(bytes))
+                << ::testing::PrintToString(bytes);
         }
     }
 }
