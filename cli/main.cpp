@@ -21,7 +21,7 @@ constexpr const char* kUsage =
     "  -o, --output OUTPUT  write the scenario of the one FILE to OUTPUT (- for\n"
     "                       standard output)\n"
     "  -h, --help           show this help and exit\n"
-    "  -V, --version        show the version and exit\n"
+    "  -v, -V, --version    show the version and exit\n"
     "\n"
     "Exit status: 0 if every file converted, 1 if any failed, 2 for a usage error.\n";
 
@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
         } else if (arg == "-h" || arg == "--help") {
             std::fputs(kUsage, stdout);
             return 0;
-        } else if (arg == "-V" || arg == "--version") {
+        } else if (arg == "-v" || arg == "-V" || arg == "--version") {
             std::printf("flg2scn-cli %s\n", FLG2SCN_VERSION);
             return 0;
         } else if (arg == "-o" || arg == "--output") {

@@ -84,6 +84,11 @@ void WriteInPlace(const std::string& path, std::string_view bytes) {
     // Non-blocking, so that a FIFO without a reader fails at once instead of
     // waiting; once open, the writes block as usual.
     FileDescriptor file(::open(path.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC));
+    struct stat status {};
+    if (file.get() < 0 && errno == ENXIO && ::stat(path.c_str(), &status) == 0 &&
+        S_ISFIFO(status.st_mode)) {
+        throw WriteError(path, "no program is reading from it");
+    }
     if (file.get() < 0) {
         Fail(path, errno);
     }

@@ -18,6 +18,7 @@ check() {  # ARGS... -- STATUS STDOUT-START STDERR-START
 check --help -- 0 "Usage: flg2scn [options] [FILE]" ""
 check -h -- 0 "Usage: " ""
 check --version -- 0 "flg2scn 0." ""
+check -v -- 0 "flg2scn 0." ""
 check a.flg b.flg -- 2 "" "flg2scn: give at most one FILE"
 check --frobnicate -- 2 "" "flg2scn: Unknown option 'frobnicate'."
 # Without a display: one line that says so.

@@ -139,7 +139,8 @@ TEST(Cli, StandardStreamsOutputsAndUsage) {
         {"--frobnicate a.flg", "", 2, "", "flg2scn-cli: unknown option --frobnicate" + usage},
         {"-o", "", 2, "", "flg2scn-cli: option -o needs an OUTPUT" + usage},
         {"-o x.scn a.flg b.flg", "", 2, "", "flg2scn-cli: -o takes exactly one FILE" + usage},
-        {"--version", "", 0, "flg2scn-cli " FLG2SCN_VERSION "\n", ""}};
+        {"--version", "", 0, "flg2scn-cli " FLG2SCN_VERSION "\n", ""},
+        {"-v", "", 0, "flg2scn-cli " FLG2SCN_VERSION "\n", ""}};
     // clang-format on
     for (const auto& [args, input, status, out, err] : runs) {
         EXPECT_EQ(RunCli(dir, args, input), CliRun(status, out, err)) << args;

@@ -103,7 +103,7 @@ TEST(TextFileWriting, AFailureLeavesTheOldFileAndNoOther) {
         {old, u"ok\r\n\u4E2D", "line 2, column 1: the character U+4E2D has no place in the "
                                "Windows-1252 code page"},
         {"/dev/full", u"x", "No space left on device"},
-        {dir.Path("fifo"), u"x", "No such device or address"},  // no reader: no waiting
+        {dir.Path("fifo"), u"x", "no program is reading from it"},  // and no waiting
         {dir.Path("missing/a.scn"), u"x", "No such file or directory"},
         {dir.path().string(), u"x", "Is a directory"},
         {::geteuid() == 0 ? "/sys/flg2scn.scn" : locked.Path("a.scn"), u"x",
