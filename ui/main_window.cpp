@@ -190,7 +190,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::openFileWhenShown(const QString& file) {
     file_when_shown_ = file;
-    create();  // the window, not yet shown, to watch
+    // The window, not yet shown, to watch.
+    create();
     if (windowHandle()->isExposed()) {
         openFileNowShown();
     } else {
