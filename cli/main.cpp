@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/convert_file.h"
+#include "runtime/file_reading.h"
 
 namespace {
 
@@ -16,7 +17,8 @@ constexpr const char* kUsage =
     "Converts flag files (.flg) into scenario files (.scn).\n"
     "\n"
     "Each FILE's scenario is written beside it, with .flg replaced by .scn\n"
-    "(or .scn appended). A FILE of - is standard input, written to standard output.\n"
+    "(or .scn appended). A FILE of - is standard input, written to standard output;\n"
+    "so is a FILE that is a pipe.\n"
     "\n"
     "  -o, --output OUTPUT  write the scenario of the one FILE to OUTPUT (- for\n"
     "                       standard output)\n"
@@ -82,9 +84,12 @@ int main(int argc, char** argv) {
             }
         });
     for (const std::string& file : files) {
-        batch.Convert(file, output                             ? *output
-                            : file == flg2scn::kStandardStream ? file
-                                                               : flg2scn::ScenarioFileName(file));
+        // A pipe has no folder to write beside it: its scenario goes where
+        // standard input's does.
+        const bool stream = file == flg2scn::kStandardStream || flg2scn::IsPipe(file);
+        batch.Convert(file, output   ? *output
+                            : stream ? std::string(flg2scn::kStandardStream)
+                                     : flg2scn::ScenarioFileName(file));
     }
     return batch.Finish() ? 0 : 1;
 }

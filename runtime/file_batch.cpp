@@ -256,6 +256,11 @@ void FileBatch::Add(const std::string& path, std::string_view bytes) {
             files_.push_back(std::move(file));
             return;
         }
+        // The old file is replaced, not written to; still, one that may not be
+        // written (its mode, or an immutable file) is kept, as cp keeps it.
+        if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
+            Fail(path, errno == EPERM ? EACCES : errno);
+        }
         file.target = link ? Canonical(path) : path;
         if (file.target.empty()) {
             Fail(path, errno);

@@ -72,11 +72,15 @@ FileDescriptor OpenRegularFile(const std::string& path, std::size_t max_bytes, s
     return file;
 }
 
+bool IsPipe(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISFIFO(status.st_mode);
+}
+
 FileDescriptor OpenFileOrPipe(const std::string& path, std::size_t max_bytes) {
     // Told apart before opening: even a non-blocking open of a FIFO lets its
     // writer go ahead, and opening it again would then wait for a second one.
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0 || !S_ISFIFO(status.st_mode)) {
+    if (!IsPipe(path)) {
         return OpenRegularFile(path, max_bytes);
     }
     // Blocking, so that reading waits for the writer as standard input does.

@@ -23,6 +23,9 @@ FileDescriptor OpenRegularFile(const std::string& path, std::size_t max_bytes,
 // its opening waits for a writer.
 FileDescriptor OpenFileOrPipe(const std::string& path, std::size_t max_bytes);
 
+// Whether `path` names a pipe or FIFO.
+bool IsPipe(const std::string& path);
+
 // All bytes of a regular file, opened as OpenRegularFile does.
 std::string ReadFileBytes(const std::string& path, std::size_t max_bytes);
 

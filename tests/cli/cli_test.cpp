@@ -122,7 +122,8 @@ TEST(Cli, ManyFilesWithFewDescriptors) {
 TEST(Cli, StandardStreamsOutputsAndUsage) {
     TempDir dir;
     WriteBytes(dir.Path("-h.flg"), kHarbourFlg);
-    // A named pipe is read like standard input, once its writer comes.
+    // A named pipe is read like standard input, once its writer comes, and its
+    // scenario goes to standard output.
     ASSERT_EQ(::mkfifo(dir.Path("pipe.flg").c_str(), 0600), 0);
     std::signal(SIGPIPE, SIG_IGN);
     std::thread writer([&] { WriteBytes(dir.Path("pipe.flg"), kHarbourFlg); });
@@ -133,7 +134,7 @@ TEST(Cli, StandardStreamsOutputsAndUsage) {
         {"-", "", 1, "", "flg2scn-cli: -: Nothing to convert!\n"},
         {"- <.", "", 1, "", "flg2scn-cli: -: cannot read standard input: Is a directory\n"},
         {"-o - -- -h.flg", "", 0, kHarbourScn, ""},
-        {"-o - pipe.flg", "", 0, kHarbourScn, ""},
+        {"pipe.flg", "", 0, kHarbourScn, ""},
         {"--output=named.scn -", kHarbourFlg, 0, "", ""},
         {"", "", 2, "", "flg2scn-cli: no FILE given" + usage},
         {"--frobnicate a.flg", "", 2, "", "flg2scn-cli: unknown option --frobnicate" + usage},

@@ -95,6 +95,8 @@ TEST(TextFileWriting, AFailureLeavesTheOldFileAndNoOther) {
     test::TempDir locked;
     const std::string old = dir.Path("old.scn");
     WriteBytes(old, "old");
+    WriteBytes(dir.Path("read-only.scn"), "old");
+    ASSERT_EQ(::chmod(dir.Path("read-only.scn").c_str(), 0444), 0);
     ASSERT_EQ(::mkfifo(dir.Path("fifo").c_str(), 0600), 0);
     ASSERT_EQ(::chmod(locked.path().c_str(), 0500), 0);
     const bool immutable = std::system(("chattr +i " + old + " 2>/dev/null").c_str()) == 0;
@@ -109,7 +111,8 @@ TEST(TextFileWriting, AFailureLeavesTheOldFileAndNoOther) {
         {::geteuid() == 0 ? "/sys/flg2scn.scn" : locked.Path("a.scn"), u"x",
          "the folder " + (::geteuid() == 0 ? "/sys" : locked.path().string()) +
              " cannot be written to (Permission denied)"},
-        {immutable ? old : "/dev/null", u"x", immutable ? "Operation not permitted" : ""}};
+        {immutable ? old : "/dev/null", u"x", immutable ? "Permission denied" : ""},
+        {dir.Path("read-only.scn"), u"", ::geteuid() == 0 ? "" : "Permission denied"}};
     // clang-format on
     for (const auto& [path, text, reason] : failures) {
         EXPECT_EQ(FailureReason(path, [&path = path, &text = text] { WriteTextFile(path, text); }),
@@ -120,7 +123,8 @@ TEST(TextFileWriting, AFailureLeavesTheOldFileAndNoOther) {
         ASSERT_EQ(std::system(("chattr -i " + old).c_str()), 0);
     }
     EXPECT_EQ(ReadBytes(old), "old");
-    EXPECT_EQ(dir.Names(), "fifo old.scn");
+    EXPECT_EQ(ReadBytes(dir.Path("read-only.scn")), ::geteuid() == 0 ? "\r\n" : "old");
+    EXPECT_EQ(dir.Names(), "fifo old.scn read-only.scn");
 }
 
 // The signal that stops a save midway, at the file size limit.
