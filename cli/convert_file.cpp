@@ -11,6 +11,7 @@
 #include "runtime/file_error.h"
 #include "runtime/file_reading.h"
 #include "runtime/file_writing.h"
+#include "runtime/interruption.h"
 #include "runtime/text_file.h"
 
 namespace flg2scn {
@@ -49,6 +50,7 @@ std::string ScenarioFileName(const std::string& flag_file) {
 }
 
 void BatchConversion::Convert(const std::string& input, const std::string& output) {
+    StopIfInterrupted();
     // An input that the group is to write (an earlier file's output) is read
     // once it is written, as if each file were done before the next.
     if (input != kStandardStream && batch_.Pending(input)) {
@@ -59,7 +61,13 @@ void BatchConversion::Convert(const std::string& input, const std::string& outpu
     if (batch_.size() > writes) {
         outcomes_.back().write = writes;
     }
-    if (batch_.Full()) {
+    // So that outputs appear as a long batch goes, not only at its end.
+    constexpr auto kLongestOpen = std::chrono::seconds(1);
+    const auto now = std::chrono::steady_clock::now();
+    if (writes == 0 && batch_.size() > 0) {
+        group_opened_ = now;
+    }
+    if (batch_.Full() || (batch_.size() > 0 && now - group_opened_ >= kLongestOpen)) {
         Commit();
     }
 }
@@ -99,6 +107,8 @@ std::optional<ConversionFailure> BatchConversion::ConvertAndWrite(const std::str
                                          : ""};
         }
         const std::u16string& text = std::get<std::u16string>(result);
+        // A file is written only if it was converted before a signal came.
+        StopIfInterrupted();
         if (output == kStandardStream) {
             WriteStreamBytes(STDOUT_FILENO, "standard output", TextFileBytes(text));
         } else {

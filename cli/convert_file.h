@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -30,8 +31,11 @@ struct ConversionFailure {
 
 // Converts files one after another: each is loaded, converted as "&Convert It"
 // does and its scenario written as "&Save .SCN" does, or nothing is written for
-// it. The writes are made durable together in groups (see FileBatch), and a
-// failure is told, in the files' order, once its group is written.
+// it. The writes are made durable together in groups (see FileBatch), a group at
+// the latest once it has been open for a second, and a failure is told, in the
+// files' order, once its group is written. Once a caught signal has come (see
+// CatchInterruptions), Convert stops with Interruption and writes nothing more;
+// Finish still writes the files converted before it.
 class BatchConversion {
   public:
     using FailureHandler =
@@ -58,6 +62,7 @@ class BatchConversion {
 
     FailureHandler on_failure_;
     FileBatch batch_;
+    std::chrono::steady_clock::time_point group_opened_;
     std::vector<Outcome> outcomes_;
     bool all_converted_ = true;
 };

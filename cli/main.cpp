@@ -9,6 +9,7 @@
 
 #include "cli/convert_file.h"
 #include "runtime/file_reading.h"
+#include "runtime/interruption.h"
 
 namespace {
 
@@ -83,13 +84,22 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "flg2scn-cli: %s: %s\n", file.c_str(), failure.hint.c_str());
             }
         });
-    for (const std::string& file : files) {
-        // A pipe has no folder to write beside it: its scenario goes where
-        // standard input's does.
-        const bool stream = file == flg2scn::kStandardStream || flg2scn::IsPipe(file);
-        batch.Convert(file, output   ? *output
-                            : stream ? std::string(flg2scn::kStandardStream)
-                                     : flg2scn::ScenarioFileName(file));
+    // Ctrl+C keeps the files converted before it, and ends the run as it would.
+    flg2scn::CatchInterruptions();
+    try {
+        for (const std::string& file : files) {
+            // A pipe has no folder to write beside it: its scenario goes where
+            // standard input's does.
+            const bool stream = file == flg2scn::kStandardStream || flg2scn::IsPipe(file);
+            batch.Convert(file, output   ? *output
+                                : stream ? std::string(flg2scn::kStandardStream)
+                                         : flg2scn::ScenarioFileName(file));
+        }
+    } catch (const flg2scn::Interruption&) {
     }
-    return batch.Finish() ? 0 : 1;
+    const bool all_converted = batch.Finish();
+    if (flg2scn::Interrupted()) {
+        flg2scn::EndAsInterrupted();
+    }
+    return all_converted ? 0 : 1;
 }

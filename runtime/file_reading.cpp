@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "runtime/file_error.h"
+#include "runtime/interruption.h"
 
 namespace flg2scn {
 
@@ -25,7 +26,8 @@ std::string TooLarge(std::size_t max_bytes) {
                                              : std::to_string(max_bytes) + " bytes");
 }
 
-// Reads up to `size` bytes, retrying when interrupted; 0 at the end.
+// Reads up to `size` bytes, retrying when a signal interrupts it unless that is
+// one of the caught interruptions; 0 at the end.
 std::size_t ReadSome(int fd, const std::string& name, char* buffer, std::size_t size) {
     for (;;) {
         const ssize_t got = ::read(fd, buffer, size);
@@ -35,6 +37,7 @@ std::size_t ReadSome(int fd, const std::string& name, char* buffer, std::size_t 
         if (errno != EINTR) {
             Fail(name, SystemReason(errno));
         }
+        StopIfInterrupted();
     }
 }
 
@@ -86,6 +89,9 @@ FileDescriptor OpenFileOrPipe(const std::string& path, std::size_t max_bytes) {
     // Blocking, so that reading waits for the writer as standard input does.
     FileDescriptor pipe(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (pipe.get() < 0) {
+        if (errno == EINTR) {
+            StopIfInterrupted();
+        }
         Fail(path, SystemReason(errno));
     }
     return pipe;
@@ -123,6 +129,7 @@ std::size_t ReadPieces(int fd, const std::string& name, std::size_t max_bytes,
     const auto buffer = std::make_unique<char[]>(kPiece);
     std::size_t total = 0;
     while (const std::size_t got = ReadSome(fd, name, buffer.get(), kPiece)) {
+        StopIfInterrupted();
         total += got;
         if (total > max_bytes) {
             Fail(name, TooLarge(max_bytes));

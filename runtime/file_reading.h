@@ -30,7 +30,8 @@ bool IsPipe(const std::string& path);
 std::string ReadFileBytes(const std::string& path, std::size_t max_bytes);
 
 // Reads an open stream to its end in pieces, handing each to `piece`; fails once
-// more than `max_bytes` arrive. Errors name the stream `name`. Returns the count.
+// more than `max_bytes` arrive, and stops with Interruption once a caught signal
+// came. Errors name the stream `name`. Returns the count.
 std::size_t ReadPieces(int fd, const std::string& name, std::size_t max_bytes,
                        const std::function<void(std::string_view)>& piece);
 

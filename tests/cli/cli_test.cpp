@@ -119,6 +119,22 @@ TEST(Cli, ManyFilesWithFewDescriptors) {
     EXPECT_EQ(ReadBytes(dir.Path("39.scn")), kHarbourScn);
 }
 
+// Ended by SIGTERM while it waits for a pipe's writer (it holds the writing end
+// itself): the file converted before stays written, none after, and the run ends
+// as the signal ends it.
+TEST(Cli, ASignalKeepsWhatWasConvertedBeforeIt) {
+    TempDir dir;
+    WriteBytes(dir.Path("a.flg"), kHarbourFlg);
+    WriteBytes(dir.Path("b.flg"), kHarbourFlg);
+    ASSERT_EQ(::mkfifo(dir.Path("f.flg").c_str(), 0600), 0);
+    const std::string command = "cd '" + dir.path().string() +
+                                "' && { '" FLG2SCN_CLI_PATH
+                                "' a.flg f.flg b.flg 3<>f.flg & sleep 1; kill -TERM $!; wait $!; }";
+    EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 128 + SIGTERM);
+    EXPECT_EQ(ReadBytes(dir.Path("a.scn")), kHarbourScn);
+    EXPECT_EQ(dir.Names(), "a.flg a.scn b.flg f.flg");
+}
+
 TEST(Cli, StandardStreamsOutputsAndUsage) {
     TempDir dir;
     WriteBytes(dir.Path("-h.flg"), kHarbourFlg);

@@ -1,0 +1,56 @@
+#include "runtime/interruption.h"
+
+#include <signal.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <initializer_list>
+
+namespace flg2scn {
+
+namespace {
+
+volatile std::sig_atomic_t caught_signal = 0;
+
+void Catch(int signal) {
+    caught_signal = signal;
+}
+
+}  // namespace
+
+void CatchInterruptions() {
+    for (const int signal : {SIGHUP, SIGINT, SIGTERM}) {
+        struct sigaction old {};
+        if (::sigaction(signal, nullptr, &old) != 0 || old.sa_handler == SIG_IGN) {
+            continue;
+        }
+        // No SA_RESTART: a read that waits for a pipe's writer is to stop.
+        struct sigaction caught {};
+        caught.sa_handler = Catch;
+        sigemptyset(&caught.sa_mask);
+        ::sigaction(signal, &caught, nullptr);
+    }
+}
+
+bool Interrupted() {
+    return caught_signal != 0;
+}
+
+void StopIfInterrupted() {
+    if (Interrupted()) {
+        throw Interruption();
+    }
+}
+
+void EndAsInterrupted() {
+    const int signal = caught_signal;
+    std::signal(signal, SIG_DFL);
+    sigset_t unblocked;
+    sigemptyset(&unblocked);
+    sigaddset(&unblocked, signal);
+    ::pthread_sigmask(SIG_UNBLOCK, &unblocked, nullptr);
+    std::raise(signal);
+    std::_Exit(128 + signal);
+}
+
+}  // namespace flg2scn
