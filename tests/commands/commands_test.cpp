@@ -58,15 +58,16 @@ TEST(FileCommands, LoadAndSaveThroughTheDialog) {
     test::RecordingMessageBox messages;
     dialog.answers = {Wide(dir.Path("a.flg")),    u"",         u"", Wide(dir.Path("b.scn")),
                       Wide(dir.Path("huge.flg")), u"/dev/full"};
-    SaveCommand(text_area, dialog, messages);
-    LoadCommand(text_area, dialog, messages);
+    std::vector<bool> done = {SaveCommand(text_area, dialog, messages),
+                              LoadCommand(text_area, dialog, messages)};
     EXPECT_EQ(text_area.text, u"#Harbour\r\n<100 200 40>\n\r\n<1024 512 96>\r\n");
     text_area.text = test::HarbourScenario();
     for (int i = 0; i < 2; ++i) {
-        SaveCommand(text_area, dialog, messages);
-        LoadCommand(text_area, dialog, messages);
+        done.push_back(SaveCommand(text_area, dialog, messages));
+        done.push_back(LoadCommand(text_area, dialog, messages));
     }
-    SaveCommand(text_area, dialog, messages);
+    done.push_back(SaveCommand(text_area, dialog, messages));
+    EXPECT_EQ(done, std::vector<bool>({false, true, false, false, true, false, false}));
     EXPECT_EQ(text_area.text, test::HarbourScenario());
     EXPECT_EQ(test::ReadBytes(dir.Path("b.scn")),
               test::ReadBytes(FLG2SCN_TEST_DATA "/harbour.scn") + "\r\n");
