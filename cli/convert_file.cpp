@@ -8,11 +8,11 @@
 #include <variant>
 
 #include "conversion/flag_stream_converter.h"
+#include "runtime/code_page.h"
 #include "runtime/file_error.h"
 #include "runtime/file_reading.h"
 #include "runtime/file_writing.h"
 #include "runtime/interruption.h"
-#include "runtime/text_file.h"
 
 namespace flg2scn {
 
@@ -96,8 +96,12 @@ std::optional<ConversionFailure> BatchConversion::ConvertAndWrite(const std::str
     try {
         FlagStreamConverter converter;
         FeedInput(input, converter);
-        const Conversion result = converter.Finish();
-        if (const auto* problem = std::get_if<Problem>(&result)) {
+        // The scenario goes straight into its bytes, measured first so that they
+        // are made once at their size: a long header line is then held twice
+        // over (as text, two bytes a character, and in the bytes), not four times.
+        std::size_t length = 2;
+        if (const std::optional<Problem> problem =
+                converter.Finish([&](std::u16string_view piece) { length += piece.size(); })) {
             // A file saved with LF line ends is one long line, and the message alone
             // does not tell why.
             return ConversionFailure{Narrow(ProblemText(*problem)),
@@ -106,13 +110,20 @@ std::optional<ConversionFailure> BatchConversion::ConvertAndWrite(const std::str
                                            "line ends"
                                          : ""};
         }
-        const std::u16string& text = std::get<std::u16string>(result);
         // A file is written only if it was converted before a signal came.
         StopIfInterrupted();
+        std::string bytes;
+        bytes.reserve(length);
+        try {
+            converter.Finish([&](std::u16string_view piece) { AppendEncodedText(bytes, piece); });
+        } catch (const UnencodableCharacter& error) {
+            throw FileError(FileError::Operation::kWrite, output, error.what());
+        }
+        bytes += "\r\n";
         if (output == kStandardStream) {
-            WriteStreamBytes(STDOUT_FILENO, "standard output", TextFileBytes(text));
+            WriteStreamBytes(STDOUT_FILENO, "standard output", bytes);
         } else {
-            WriteTextFile(batch_, output, text);
+            batch_.Add(output, bytes);
         }
         return std::nullopt;
     } catch (const std::bad_alloc&) {

@@ -25,11 +25,11 @@ Corner SecondCorner(const FlagLocation& location) {
             NumberText(ReadNumber(location.Z) - 35)};
 }
 
-void Line(std::u16string& text, std::initializer_list<std::u16string_view> pieces) {
+void Line(const ScenarioWriter& text, std::initializer_list<std::u16string_view> pieces) {
     for (const std::u16string_view piece : pieces) {
-        text += piece;
+        text(piece);
     }
-    text += u"\r\n";
+    text(u"\r\n");
 }
 
 // A package that a team must carry home, with the models that show it.
@@ -45,7 +45,7 @@ constexpr Package kBlackPackage{u"Black Package", u"models/items/bcase/g_bc1.md2
 constexpr Package kSilverPackage{u"Silver Package", u"models/items/bcase/g_bc2.md2", u"i_bc2",
                                  u"w_bc2.md2"};
 
-void TargetObject(std::u16string& text, const Package& package) {
+void TargetObject(const ScenarioWriter& text, const Package& package) {
     Line(text, {u"  TARGET_OBJECT ", Q, package.name, Q, u" MODEL ", Q, package.model, Q, u" PIC ",
                 Q, package.picture, Q, u" VWEP ", Q, package.view_weapon, Q});
 }
@@ -61,7 +61,7 @@ struct Team {
     const Package& guards;
 };
 
-void TeamBlock(std::u16string& text, const Team& team) {
+void TeamBlock(const ScenarioWriter& text, const Team& team) {
     Line(text, {u"TEAM ", Q, team.name, Q});
     Line(text, {u"{"});
     Line(text, {u"  SKIN ", Q, team.skin, Q});
@@ -77,14 +77,13 @@ void TeamBlock(std::u16string& text, const Team& team) {
 
 }  // namespace
 
-std::u16string BuildScenarioText(const FlagSet& flags) {
+void WriteScenarioText(const FlagSet& flags, const ScenarioWriter& text) {
     const FlagLocation& blue = flags.locations[0];
     const FlagLocation& red = flags.locations[1];
     // Both corners first, so that a failure leaves no partial text behind.
     const Corner blue_corner = SecondCorner(blue);
     const Corner red_corner = SecondCorner(red);
 
-    std::u16string text;
     Line(text, {u"SCENARIO ", Q, flags.header, u" (CTB)", Q});
     Line(text, {u"{"});
     Line(text, {u"CONTINUOUS"});
@@ -105,6 +104,11 @@ std::u16string BuildScenarioText(const FlagSet& flags) {
     TeamBlock(text, {u"Team Blue", u"male/bluebeard", u"Red Base", u"Blue Base", kSilverPackage,
                      kBlackPackage});
     Line(text, {u"}"});
+}
+
+std::u16string BuildScenarioText(const FlagSet& flags) {
+    std::u16string text;
+    WriteScenarioText(flags, [&text](std::u16string_view piece) { text += piece; });
     return text;
 }
 

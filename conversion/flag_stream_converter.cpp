@@ -75,4 +75,9 @@ Conversion FlagStreamConverter::Finish() {
     return converter_.Finish();
 }
 
+std::optional<Problem> FlagStreamConverter::Finish(const ScenarioWriter& text) {
+    splitter_.Finish();
+    return converter_.Finish(text);
+}
+
 }  // namespace flg2scn

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,9 @@ class FlagStreamConverter {
     FlagStreamConverter& operator=(const FlagStreamConverter&) = delete;
 
     void Feed(std::string_view bytes) { splitter_.Feed(bytes); }
+    // Ends the bytes; either may be called again to have the outcome again.
     Conversion Finish();
+    std::optional<Problem> Finish(const ScenarioWriter& text);
     // Whether a header or flag line hid behind an LF that no CR came before: a
     // file with LF line ends, which reads as a single line.
     bool saw_hidden_line() const { return splitter_.saw_hidden_line(); }

@@ -38,7 +38,7 @@ void FlagTextConverter::ReadCounted(const std::function<void()>& read) {
     }
 }
 
-Conversion FlagTextConverter::Finish() const {
+std::optional<Problem> FlagTextConverter::Finish(const ScenarioWriter& text) const {
     if (lines_ == 0) {
         return Problem::kNothingToConvert;
     }
@@ -52,9 +52,20 @@ Conversion FlagTextConverter::Finish() const {
     if (flags.count != 2) {
         return Problem::kWrongFlagCount;
     }
-    Conversion result = Problem::kFailure;
-    Succeeds([&] { result = BuildScenarioText(flags); });
-    return result;
+    if (!Succeeds([&] { WriteScenarioText(flags, text); })) {
+        return Problem::kFailure;
+    }
+    return std::nullopt;
+}
+
+Conversion FlagTextConverter::Finish() const {
+    std::u16string text;
+    const std::optional<Problem> problem =
+        Finish([&text](std::u16string_view piece) { text += piece; });
+    if (problem) {
+        return *problem;
+    }
+    return text;
 }
 
 Conversion ConvertFlagText(std::u16string_view text) {

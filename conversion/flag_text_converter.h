@@ -2,10 +2,12 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
+#include "conversion/build_scenario_text.h"
 #include "conversion/flag_text_reader.h"
 #include "conversion/problem.h"
 
@@ -25,6 +27,9 @@ class FlagTextConverter {
     // A line known not to begin with '#' or '<': the rules ignore it unread.
     void SkipLine() { ++lines_; }
     Conversion Finish() const;
+    // The same, with the scenario handed to `text` piece by piece: the problem, or
+    // nothing once the whole scenario is handed over.
+    std::optional<Problem> Finish(const ScenarioWriter& text) const;
 
   private:
     void ReadCounted(const std::function<void()>& read);

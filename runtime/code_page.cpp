@@ -59,9 +59,16 @@ UnencodableCharacter::UnencodableCharacter(char16_t character, std::size_t line,
       column(column) {}
 
 std::string EncodeText(std::u16string_view text) {
-    std::string bytes(text.size(), '\0');
+    std::string bytes;
+    AppendEncodedText(bytes, text);
+    return bytes;
+}
+
+void AppendEncodedText(std::string& bytes, std::u16string_view text) {
+    const std::size_t start = bytes.size();
+    bytes.resize(start + text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!EncodeChar(text[i], bytes[i])) {
+        if (!EncodeChar(text[i], bytes[start + i])) {
             // Only on failure: find the line and column of the character.
             std::size_t line = 1;
             std::size_t line_start = 0;
@@ -74,7 +81,6 @@ std::string EncodeText(std::u16string_view text) {
             throw UnencodableCharacter(text[i], line, i - line_start + 1);
         }
     }
-    return bytes;
 }
 
 }  // namespace flg2scn

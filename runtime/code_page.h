@@ -28,5 +28,8 @@ class UnencodableCharacter : public std::runtime_error {
 };
 
 std::string EncodeText(std::u16string_view text);
+// The same onto the end of `bytes`; the line and column of a character that the
+// code page cannot hold are its place in `text`.
+void AppendEncodedText(std::string& bytes, std::u16string_view text);
 
 }  // namespace flg2scn

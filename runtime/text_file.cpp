@@ -32,8 +32,4 @@ void WriteTextFile(const std::string& path, std::u16string_view text) {
     WriteFileAtomically(path, BytesToWrite(path, text));
 }
 
-void WriteTextFile(FileBatch& batch, const std::string& path, std::u16string_view text) {
-    batch.Add(path, BytesToWrite(path, text));
-}
-
 }  // namespace flg2scn

@@ -20,7 +20,5 @@ std::string TextFileBytes(std::u16string_view text);
 // Writes TextFileBytes(text) over `path` atomically. An unencodable character is
 // a FileError naming its line and column, and nothing is written.
 void WriteTextFile(const std::string& path, std::u16string_view text);
-// The same, as part of `batch`: the file gets its new contents at its Commit.
-void WriteTextFile(FileBatch& batch, const std::string& path, std::u16string_view text);
 
 }  // namespace flg2scn
