@@ -229,6 +229,9 @@ class WindowTest : public QObject {
         QVERIFY(shots[1] != shots[0] && shots[2] != shots[0] && shots[1] != shots[2]);
         QVERIFY(shots[3] == shots[4] && shots[3] != shots[0]);
         QVERIFY(shots[6] != shots[0] && shots[7] != shots[0] && shots[6] != shots[7]);
+        // The first letter of a name stands in the upper half of the line.
+        const QRect upper(0, 0, 120, 4 + TextEdit().fontMetrics().height() / 2 - 1);
+        QVERIFY(shots[1].copy(upper) != shots[0].copy(upper));
         const QRgb selection = TextEdit().palette().color(QPalette::Highlight).rgb();
         const auto shows = [&](QImage shot) {
             shot = shot.convertToFormat(QImage::Format_RGB32);
