@@ -38,7 +38,7 @@ void FlagTextConverter::ReadCounted(const std::function<void()>& read) {
     }
 }
 
-std::optional<Problem> FlagTextConverter::Finish(const ScenarioWriter& text) const {
+std::optional<Problem> FlagTextConverter::Check() const {
     if (lines_ == 0) {
         return Problem::kNothingToConvert;
     }
@@ -52,20 +52,26 @@ std::optional<Problem> FlagTextConverter::Finish(const ScenarioWriter& text) con
     if (flags.count != 2) {
         return Problem::kWrongFlagCount;
     }
-    if (!Succeeds([&] { WriteScenarioText(flags, text); })) {
+    return std::nullopt;
+}
+
+std::optional<Problem> FlagTextConverter::Finish(const ScenarioWriter& text) const {
+    if (const std::optional<Problem> problem = Check()) {
+        return problem;
+    }
+    if (!Succeeds([&] { WriteScenarioText(reader_.flags(), text); })) {
         return Problem::kFailure;
     }
     return std::nullopt;
 }
 
 Conversion FlagTextConverter::Finish() const {
-    std::u16string text;
-    const std::optional<Problem> problem =
-        Finish([&text](std::u16string_view piece) { text += piece; });
-    if (problem) {
+    if (const std::optional<Problem> problem = Check()) {
         return *problem;
     }
-    return text;
+    Conversion result = Problem::kFailure;
+    Succeeds([&] { result = BuildScenarioText(reader_.flags()); });
+    return result;
 }
 
 Conversion ConvertFlagText(std::u16string_view text) {

@@ -33,6 +33,8 @@ class FlagTextConverter {
 
   private:
     void ReadCounted(const std::function<void()>& read);
+    // The problem that stops a scenario before it is written, if any.
+    std::optional<Problem> Check() const;
 
     FlagTextReader reader_;
     std::size_t lines_ = 0;
