@@ -8,7 +8,6 @@
 #include <variant>
 
 #include "conversion/flag_stream_converter.h"
-#include "runtime/code_page.h"
 #include "runtime/file_error.h"
 #include "runtime/file_reading.h"
 #include "runtime/file_writing.h"
@@ -96,12 +95,8 @@ std::optional<ConversionFailure> BatchConversion::ConvertAndWrite(const std::str
     try {
         FlagStreamConverter converter;
         FeedInput(input, converter);
-        // The scenario goes straight into its bytes, measured first so that they
-        // are made once at their size: a long header line is then held twice
-        // over (as text, two bytes a character, and in the bytes), not four times.
-        std::size_t length = 2;
-        if (const std::optional<Problem> problem =
-                converter.Finish([&](std::u16string_view piece) { length += piece.size(); })) {
+        const FileConversion conversion = converter.Finish();
+        if (const auto* problem = std::get_if<Problem>(&conversion)) {
             // A file saved with LF line ends is one long line, and the message alone
             // does not tell why.
             return ConversionFailure{Narrow(ProblemText(*problem)),
@@ -112,14 +107,7 @@ std::optional<ConversionFailure> BatchConversion::ConvertAndWrite(const std::str
         }
         // A file is written only if it was converted before a signal came.
         StopIfInterrupted();
-        std::string bytes;
-        bytes.reserve(length);
-        try {
-            converter.Finish([&](std::u16string_view piece) { AppendEncodedText(bytes, piece); });
-        } catch (const UnencodableCharacter& error) {
-            throw FileError(FileError::Operation::kWrite, output, error.what());
-        }
-        bytes += "\r\n";
+        const std::string& bytes = std::get<std::string>(conversion);
         if (output == kStandardStream) {
             WriteStreamBytes(STDOUT_FILENO, "standard output", bytes);
         } else {

@@ -77,14 +77,17 @@ void TeamBlock(const ScenarioWriter& text, const Team& team) {
 
 }  // namespace
 
-void WriteScenarioText(const FlagSet& flags, const ScenarioWriter& text) {
+void WriteScenarioText(const FlagSet& flags, const ScenarioWriter& text,
+                       const HeaderWriter& header) {
     const FlagLocation& blue = flags.locations[0];
     const FlagLocation& red = flags.locations[1];
     // Both corners first, so that a failure leaves no partial text behind.
     const Corner blue_corner = SecondCorner(blue);
     const Corner red_corner = SecondCorner(red);
 
-    Line(text, {u"SCENARIO ", Q, flags.header, u" (CTB)", Q});
+    text(u"SCENARIO \"");
+    header();
+    Line(text, {u" (CTB)", Q});
     Line(text, {u"{"});
     Line(text, {u"CONTINUOUS"});
     Line(text, {u"TARGETS"});
@@ -108,7 +111,8 @@ void WriteScenarioText(const FlagSet& flags, const ScenarioWriter& text) {
 
 std::u16string BuildScenarioText(const FlagSet& flags) {
     std::u16string text;
-    WriteScenarioText(flags, [&text](std::u16string_view piece) { text += piece; });
+    const ScenarioWriter append = [&text](std::u16string_view piece) { text += piece; };
+    WriteScenarioText(flags, append, [&] { append(flags.header); });
     return text;
 }
 

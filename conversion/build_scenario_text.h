@@ -10,6 +10,8 @@ namespace flg2scn {
 
 // Takes a text piece by piece.
 using ScenarioWriter = std::function<void(std::u16string_view piece)>;
+// Writes the header where it stands in the scenario.
+using HeaderWriter = std::function<void()>;
 
 // The 31-line scenario text, each line ending in CR LF, for a header and the flag
 // locations in slots 0 (blue base) and 1 (red base). Each target area runs from
@@ -17,9 +19,10 @@ using ScenarioWriter = std::function<void(std::u16string_view piece)>;
 // number that cannot be computed is a RuntimeFailure.
 std::u16string BuildScenarioText(const FlagSet& flags);
 
-// The same text handed to `text` piece by piece, for a caller that keeps it in
-// another form (a file's bytes) and would otherwise hold a large header twice.
-// The numbers are computed before the first piece.
-void WriteScenarioText(const FlagSet& flags, const ScenarioWriter& text);
+// The same text handed to `text` piece by piece, except the header, which
+// `header` writes: a caller that holds a long header in another form (a file's
+// bytes) keeps it once. The numbers are computed before the first piece.
+void WriteScenarioText(const FlagSet& flags, const ScenarioWriter& text,
+                       const HeaderWriter& header);
 
 }  // namespace flg2scn

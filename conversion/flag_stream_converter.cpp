@@ -8,50 +8,67 @@ namespace flg2scn {
 
 namespace {
 
-// A kept line that spans pieces is held in chunks of this size, so that however
-// small the pieces come (a pipe may give a byte at a time) it costs its length.
-constexpr std::size_t kChunk = std::size_t{128} << 10;
+constexpr std::size_t kChunk = std::size_t{1} << 20;
 
 }  // namespace
 
 FlagStreamConverter::FlagStreamConverter()
     : splitter_([this](std::string_view part, bool line_ends) { TakePart(part, line_ends); }) {}
 
-// Only lines beginning with '#' or '<' are decoded: no other byte decodes to
-// either character, and the rules ignore every other line.
+// Only lines beginning with '#' or '<' are kept: no other byte decodes to either
+// character, and the rules ignore every other line.
 void FlagStreamConverter::TakePart(std::string_view part, bool line_ends) {
     if (!line_started_) {
-        line_kept_ = !part.empty() && (part.front() == '#' || part.front() == '<');
         line_started_ = true;
+        line_ = Line::kIgnored;
+        if (part.starts_with('#')) {
+            line_ = Line::kHeader;
+            part.remove_prefix(1);
+            // The last header wins, so an earlier one is let go at once.
+            header_ = {};
+        } else if (part.starts_with('<')) {
+            line_ = Line::kFlag;
+        }
     }
-    if (line_kept_ && !line_ends) {
-        HoldPart(part);
+    if (line_ == Line::kHeader) {
+        Hold(header_, part);
+    } else if (line_ == Line::kFlag && !line_ends) {
+        Hold(flag_parts_, part);
     }
     if (!line_ends) {
         return;
     }
-    if (line_kept_) {
-        EndKeptLine(part);
+    line_started_ = false;
+    if (line_ == Line::kHeader) {
+        // The header's text is never needed, only whether it is empty; a stand-in
+        // line with the same emptiness takes its place in the rules.
+        converter_.ReadLine(std::u16string_view(header_.empty() ? u"#" : u"#h"));
+    } else if (line_ == Line::kFlag) {
+        EndFlagLine(part);
     } else {
         converter_.SkipLine();
     }
-    line_started_ = false;
 }
 
-void FlagStreamConverter::HoldPart(std::string_view part) {
+void FlagStreamConverter::Hold(Chunks& chunks, std::string_view part) {
     while (!part.empty()) {
-        if (kept_parts_.empty() || kept_parts_.back().size() == kChunk) {
-            kept_parts_.emplace_back().reserve(kChunk);
+        if (chunks.empty() || chunks.back().size() == kChunk) {
+            chunks.emplace_back();
         }
-        std::string& chunk = kept_parts_.back();
+        std::string& chunk = chunks.back();
         const std::size_t room = std::min(part.size(), kChunk - chunk.size());
+        // Grown by doubling as usual, but never past a chunk: a short line costs
+        // its length, and a long one no more than a chunk over it.
+        if (chunk.size() + room > chunk.capacity()) {
+            chunk.reserve(std::min(kChunk, std::max(chunk.size() + room, 2 * chunk.capacity())));
+        }
         chunk.append(part.substr(0, room));
         part.remove_prefix(room);
     }
 }
 
-void FlagStreamConverter::EndKeptLine(std::string_view last_part) {
-    if (kept_parts_.empty()) {
+void FlagStreamConverter::EndFlagLine(std::string_view last_part) {
+    if (flag_parts_.empty()) {
         converter_.ReadLine(DecodeText(last_part));
         return;
     }
@@ -59,25 +76,44 @@ void FlagStreamConverter::EndKeptLine(std::string_view last_part) {
     // each chunk's goes back, so the peak stays near the decoded line's size.
     // Every chunk but the last is full.
     std::u16string line;
-    line.reserve((kept_parts_.size() - 1) * kChunk + kept_parts_.back().size() + last_part.size());
-    for (std::string& chunk : kept_parts_) {
+    line.reserve((flag_parts_.size() - 1) * kChunk + flag_parts_.back().size() + last_part.size());
+    for (std::string& chunk : flag_parts_) {
         line += DecodeText(chunk);
         // Swapped out: a move assignment would keep the chunk's storage.
         std::string().swap(chunk);
     }
     line += DecodeText(last_part);
-    kept_parts_ = {};
+    flag_parts_ = {};
     converter_.ReadLine(std::move(line));
 }
 
-Conversion FlagStreamConverter::Finish() {
+FileConversion FlagStreamConverter::Finish() {
     splitter_.Finish();
-    return converter_.Finish();
-}
-
-std::optional<Problem> FlagStreamConverter::Finish(const ScenarioWriter& text) {
-    splitter_.Finish();
-    return converter_.Finish(text);
+    // Measured first, so that the bytes are made once at their size: a long line
+    // is then held twice over, as it was kept and in the bytes. Every character
+    // is one byte, since all of them are the code page's: the fixed text is ASCII
+    // and the rest comes from the file's decoded bytes.
+    constexpr std::string_view kLastLineEnd = "\r\n";
+    std::size_t length = kLastLineEnd.size();
+    if (const std::optional<Problem> problem = converter_.Finish(
+            [&](std::u16string_view piece) { length += piece.size(); },
+            [&] {
+                for (const std::string& chunk : header_) {
+                    length += chunk.size();
+                }
+            })) {
+        return *problem;
+    }
+    std::string file;
+    file.reserve(length);
+    converter_.Finish([&](std::u16string_view piece) { AppendEncodedText(file, piece); },
+                      [&] {
+                          for (const std::string& chunk : header_) {
+                              file += chunk;
+                          }
+                      });
+    file += kLastLineEnd;
+    return file;
 }
 
 }  // namespace flg2scn

@@ -55,11 +55,12 @@ std::optional<Problem> FlagTextConverter::Check() const {
     return std::nullopt;
 }
 
-std::optional<Problem> FlagTextConverter::Finish(const ScenarioWriter& text) const {
+std::optional<Problem> FlagTextConverter::Finish(const ScenarioWriter& text,
+                                                 const HeaderWriter& header) const {
     if (const std::optional<Problem> problem = Check()) {
         return problem;
     }
-    if (!Succeeds([&] { WriteScenarioText(reader_.flags(), text); })) {
+    if (!Succeeds([&] { WriteScenarioText(reader_.flags(), text, header); })) {
         return Problem::kFailure;
     }
     return std::nullopt;

@@ -27,9 +27,9 @@ class FlagTextConverter {
     // A line known not to begin with '#' or '<': the rules ignore it unread.
     void SkipLine() { ++lines_; }
     Conversion Finish() const;
-    // The same, with the scenario handed to `text` piece by piece: the problem, or
-    // nothing once the whole scenario is handed over.
-    std::optional<Problem> Finish(const ScenarioWriter& text) const;
+    // The same, with the scenario handed to `text` and `header` as
+    // WriteScenarioText does: the problem, or nothing once it is all handed over.
+    std::optional<Problem> Finish(const ScenarioWriter& text, const HeaderWriter& header) const;
 
   private:
     void ReadCounted(const std::function<void()>& read);

@@ -14,13 +14,13 @@ namespace flg2scn {
 class FlagTextReader {
   public:
     void ReadLine(std::u16string_view line);
-    // The same, taking over the line's storage for a header: a long header line
-    // is then held once, not twice.
+    // The same, taking over the line's storage for a header or a flag's Z: a long
+    // line is then held once, not twice.
     void ReadLine(std::u16string&& line);
     const FlagSet& flags() const { return flags_; }
 
   private:
-    void ReadFlagLocation(std::u16string_view line);
+    std::u16string_view ReadFlagLocation(std::u16string_view line);
 
     FlagSet flags_;
 };

@@ -29,15 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t at = 0; at < bytes.size(); at += piece_size) {
         converter.Feed(bytes.substr(at, piece_size));
     }
-    const flg2scn::Conversion streamed = converter.Finish();
+    const flg2scn::FileConversion streamed = converter.Finish();
 
     if (const auto* problem = std::get_if<flg2scn::Problem>(&streamed)) {
         Require(messages.shown.size() == 1 &&
                 messages.shown[0].text == flg2scn::ProblemText(*problem));
     } else {
         Require(messages.shown.empty());
-        Require(flg2scn::TextFileBytes(text_area.text) ==
-                flg2scn::TextFileBytes(std::get<std::u16string>(streamed)));
+        Require(flg2scn::TextFileBytes(text_area.text) == std::get<std::string>(streamed));
     }
     return 0;
 }
