@@ -52,7 +52,10 @@ void BatchConversion::Convert(const std::string& input, const std::string& outpu
     StopIfInterrupted();
     // An input that the group is to write (an earlier file's output) is read
     // once it is written, as if each file were done before the next.
-    if (input != kStandardStream && batch_.Pending(input)) {
+    // A stream may keep its reader waiting as long as it likes, so what is done
+    // is named before it is read.
+    const bool stream = input == kStandardStream || IsPipe(input);
+    if ((!stream && batch_.Pending(input)) || (stream && batch_.size() > 0)) {
         Commit();
     }
     const std::size_t writes = batch_.size();

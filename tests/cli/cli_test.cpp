@@ -120,8 +120,8 @@ TEST(Cli, ManyFilesWithFewDescriptors) {
 }
 
 // Ended by SIGTERM while it waits for a pipe's writer (it holds the writing end
-// itself): the file converted before stays written, none after, and the run ends
-// as the signal ends it.
+// itself): the file converted before is named before the wait and stays, none
+// after, and the run ends as the signal ends it.
 TEST(Cli, ASignalKeepsWhatWasConvertedBeforeIt) {
     TempDir dir;
     WriteBytes(dir.Path("a.flg"), kHarbourFlg);
@@ -130,10 +130,11 @@ TEST(Cli, ASignalKeepsWhatWasConvertedBeforeIt) {
     const std::string command =
         "cd '" + dir.path().string() +
         "' && { '" FLG2SCN_CLI_PATH
-        "' a.flg f.flg b.flg 3<>f.flg & sleep 1; kill -TERM $!; wait $!; } 2>/dev/null";
+        "' a.flg f.flg b.flg 3<>f.flg & sleep 1; [ -e a.scn ] && : >seen; kill -TERM $!; wait $!; }"
+        " 2>/dev/null";
     EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 128 + SIGTERM);
     EXPECT_EQ(ReadBytes(dir.Path("a.scn")), kHarbourScn);
-    EXPECT_EQ(dir.Names(), "a.flg a.scn b.flg f.flg");
+    EXPECT_EQ(dir.Names(), "a.flg a.scn b.flg f.flg seen");
 }
 
 TEST(Cli, StandardStreamsOutputsAndUsage) {
