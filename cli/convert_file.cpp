@@ -7,7 +7,7 @@
 #include <new>
 #include <variant>
 
-#include "conversion/flag_stream_converter.h"
+#include "conversion/flag_stream.h"
 #include "runtime/file_error.h"
 #include "runtime/file_reading.h"
 #include "runtime/file_writing.h"
@@ -127,16 +127,6 @@ std::optional<ConversionFailure> BatchConversion::ConvertAndWrite(const std::str
                                                                                   : error.what(),
             ""};
     }
-}
-
-std::optional<ConversionFailure> ConvertFlagFile(const std::string& input,
-                                                 const std::string& output) {
-    std::optional<ConversionFailure> failure;
-    BatchConversion batch(
-        [&](const std::string&, const ConversionFailure& told) { failure = told; });
-    batch.Convert(input, output);
-    batch.Finish();
-    return failure;
 }
 
 }  // namespace flg2scn

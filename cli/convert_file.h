@@ -67,9 +67,4 @@ class BatchConversion {
     bool all_converted_ = true;
 };
 
-// Converts one file as a batch of one does. Returns nothing on success, or why
-// it failed; then nothing is written.
-std::optional<ConversionFailure> ConvertFlagFile(const std::string& input,
-                                                 const std::string& output);
-
 }  // namespace flg2scn

@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "commands/messages.h"
-#include "conversion/flag_text_converter.h"
+#include "conversion/flag_conversion.h"
 
 namespace flg2scn {
 

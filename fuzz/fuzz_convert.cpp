@@ -6,7 +6,7 @@
 #include <string>
 
 #include "commands/convert_command.h"
-#include "conversion/read_flag_text.h"
+#include "conversion/flag_reader.h"
 #include "fuzz/fuzz_input.h"
 #include "support/recording_services.h"
 

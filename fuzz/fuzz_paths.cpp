@@ -6,7 +6,7 @@
 #include <string>
 
 #include "commands/convert_command.h"
-#include "conversion/flag_stream_converter.h"
+#include "conversion/flag_stream.h"
 #include "fuzz/fuzz_input.h"
 #include "runtime/line_reading.h"
 #include "runtime/text_file.h"

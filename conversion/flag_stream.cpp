@@ -1,8 +1,11 @@
-#include "conversion/flag_stream_converter.h"
+#include "conversion/flag_stream.h"
 
 #include <algorithm>
 
+#include "conversion/build_scenario_text.h"
+#include "conversion/flag_conversion.h"
 #include "runtime/code_page.h"
+#include "runtime/failure.h"
 
 namespace flg2scn {
 
@@ -42,11 +45,23 @@ void FlagStreamConverter::TakePart(std::string_view part, bool line_ends) {
     if (line_ == Line::kHeader) {
         // The header's text is never needed, only whether it is empty; a stand-in
         // line with the same emptiness takes its place in the rules.
-        converter_.ReadLine(std::u16string_view(header_.empty() ? u"#" : u"#h"));
+        ReadLine(header_.empty() ? u"#" : u"#h");
     } else if (line_ == Line::kFlag) {
         EndFlagLine(part);
     } else {
-        converter_.SkipLine();
+        ++lines_;
+    }
+}
+
+void FlagStreamConverter::ReadLine(std::u16string&& line) {
+    ++lines_;
+    if (failed_) {
+        return;
+    }
+    try {
+        reader_.ReadLine(std::move(line));
+    } catch (const RuntimeFailure&) {
+        failed_ = true;
     }
 }
 
@@ -69,7 +84,7 @@ void FlagStreamConverter::Hold(Chunks& chunks, std::string_view part) {
 
 void FlagStreamConverter::EndFlagLine(std::string_view last_part) {
     if (flag_parts_.empty()) {
-        converter_.ReadLine(DecodeText(last_part));
+        ReadLine(DecodeText(last_part));
         return;
     }
     // Reserved, not filled: the line's memory is taken as it is written, while
@@ -84,7 +99,7 @@ void FlagStreamConverter::EndFlagLine(std::string_view last_part) {
     }
     line += DecodeText(last_part);
     flag_parts_ = {};
-    converter_.ReadLine(std::move(line));
+    ReadLine(std::move(line));
 }
 
 FileConversion FlagStreamConverter::Finish() {
@@ -94,24 +109,36 @@ FileConversion FlagStreamConverter::Finish() {
     // is one byte, since all of them are the code page's: the fixed text is ASCII
     // and the rest comes from the file's decoded bytes.
     constexpr std::string_view kLastLineEnd = "\r\n";
+    if (lines_ == 0) {
+        return Problem::kNothingToConvert;
+    }
+    if (failed_) {
+        return Problem::kFailure;
+    }
+    if (const std::optional<Problem> problem = CheckFlags(reader_.flags())) {
+        return *problem;
+    }
     std::size_t length = kLastLineEnd.size();
-    if (const std::optional<Problem> problem = converter_.Finish(
-            [&](std::u16string_view piece) { length += piece.size(); },
+    std::string file;
+    try {
+        WriteScenarioText(
+            reader_.flags(), [&](std::u16string_view piece) { length += piece.size(); },
             [&] {
                 for (const std::string& chunk : header_) {
                     length += chunk.size();
                 }
-            })) {
-        return *problem;
+            });
+        file.reserve(length);
+        WriteScenarioText(
+            reader_.flags(), [&](std::u16string_view piece) { AppendEncodedText(file, piece); },
+            [&] {
+                for (const std::string& chunk : header_) {
+                    file += chunk;
+                }
+            });
+    } catch (const RuntimeFailure&) {
+        return Problem::kFailure;
     }
-    std::string file;
-    file.reserve(length);
-    converter_.Finish([&](std::u16string_view piece) { AppendEncodedText(file, piece); },
-                      [&] {
-                          for (const std::string& chunk : header_) {
-                              file += chunk;
-                          }
-                      });
     file += kLastLineEnd;
     return file;
 }

@@ -1,4 +1,4 @@
-#include "conversion/flag_text_reader.h"
+#include "conversion/flag_reader.h"
 
 #include "runtime/failure.h"
 #include "runtime/text_search.h"
@@ -45,6 +45,31 @@ std::u16string_view FlagTextReader::ReadFlagLocation(std::u16string_view line) {
     const std::u16string_view z = Left(rest, static_cast<long long>(rest.size()) - 1);
     flags_.count = Add16(flags_.count, 1);
     return z;
+}
+
+void ForEachFlagLine(std::u16string_view text,
+                     const std::function<void(std::u16string_view)>& on_line) {
+    constexpr std::u16string_view kLineBreak = u"\r\n";
+    // The remaining text is text.substr(start); each line is handed out where it lies.
+    std::size_t start = 0;
+    std::size_t line_break = text.find(kLineBreak);
+    for (;;) {
+        const std::size_t line_end =
+            line_break == std::u16string_view::npos ? text.size() : line_break;
+        on_line(text.substr(start, line_end - start));
+        start =
+            line_break == std::u16string_view::npos ? text.size() : line_break + kLineBreak.size();
+        line_break = text.find(kLineBreak, start);
+        if (line_break == std::u16string_view::npos) {
+            return;
+        }
+    }
+}
+
+FlagSet ReadFlagText(std::u16string_view text) {
+    FlagTextReader reader;
+    ForEachFlagLine(text, [&](std::u16string_view line) { reader.ReadLine(line); });
+    return reader.flags();
 }
 
 }  // namespace flg2scn

@@ -1,8 +1,8 @@
-#include "conversion/flag_text_converter.h"
+#include "conversion/flag_conversion.h"
 
 #include <gtest/gtest.h>
 
-#include "conversion/flag_stream_converter.h"
+#include "conversion/flag_stream.h"
 #include "runtime/text_file.h"
 #include "support/harbour.h"
 

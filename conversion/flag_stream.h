@@ -1,12 +1,14 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
-#include "conversion/flag_text_converter.h"
+#include "conversion/flag_reader.h"
+#include "conversion/problem.h"
 #include "runtime/line_splitter.h"
 
 namespace flg2scn {
@@ -43,10 +45,15 @@ class FlagStreamConverter {
     enum class Line { kIgnored, kHeader, kFlag };
 
     void TakePart(std::string_view part, bool line_ends);
+    void ReadLine(std::u16string&& line);
     static void Hold(Chunks& chunks, std::string_view part);
     void EndFlagLine(std::string_view last_part);
 
-    FlagTextConverter converter_;
+    FlagTextReader reader_;
+    // The lines so far, and whether one failed: the rest are then not read, but a
+    // failure is told only once the whole file is read.
+    std::size_t lines_ = 0;
+    bool failed_ = false;
     bool line_started_ = false;
     Line line_ = Line::kIgnored;
     // The last header's bytes after its '#'.

@@ -1,4 +1,4 @@
-#include "conversion/read_flag_text.h"
+#include "conversion/flag_reader.h"
 
 #include <gtest/gtest.h>
 
