@@ -1,6 +1,5 @@
-// Reading a file's bytes: the whole-file reading and the piece-by-piece line
-// splitter agree however the bytes are cut, and the code page gives every byte
-// back.
+// Reading a file's bytes: the line splitter gives the same lines however the
+// bytes are cut, and the code page gives every byte back.
 
 #include <cstdlib>
 #include <string>

@@ -1,49 +1,39 @@
 #include "runtime/line_reading.h"
 
 #include "runtime/code_page.h"
+#include "runtime/line_splitter.h"
 
 namespace flg2scn {
 
 namespace {
 
-// Every byte gives one character, a lone CR one more (its LF), and an unended
-// last line a CR LF.
-std::size_t DecodedSize(std::string_view bytes) {
-    std::size_t size = bytes.size();
-    for (std::size_t at = bytes.find('\r'); at != std::string_view::npos;
-         at = bytes.find('\r', at + 1)) {
-        if (!bytes.substr(at + 1).starts_with('\n')) {
-            ++size;
-        }
-    }
-    if (!bytes.empty() && bytes.back() != '\r' && !bytes.ends_with("\r\n")) {
-        size += 2;
-    }
-    return size;
+// Hands the lines of `bytes` to `on_part` as LineSplitter cuts them.
+template <typename OnPart>
+void SplitLines(std::string_view bytes, OnPart on_part) {
+    LineSplitter splitter(on_part);
+    splitter.Feed(bytes);
+    splitter.Finish();
 }
 
 }  // namespace
 
 std::u16string DecodeLines(std::string_view bytes) {
-    std::u16string text(DecodedSize(bytes), u'\0');
+    constexpr std::u16string_view kLineBreak = u"\r\n";
+    // Measured first, so that the text is made once at its size.
+    std::size_t size = 0;
+    SplitLines(bytes, [&](std::string_view part, bool line_ends) {
+        size += part.size() + (line_ends ? kLineBreak.size() : 0);
+    });
+    std::u16string text(size, u'\0');
     char16_t* out = text.data();
-    const std::size_t n = bytes.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte == '\r') {
-            *out++ = u'\r';
-            *out++ = u'\n';
-            if (i + 1 < n && bytes[i + 1] == '\n') {
-                ++i;
-            }
-        } else {
-            *out++ = DecodeByte(byte);
+    SplitLines(bytes, [&](std::string_view part, bool line_ends) {
+        for (const char byte : part) {
+            *out++ = DecodeByte(static_cast<unsigned char>(byte));
         }
-    }
-    if (out != text.data() + text.size()) {
-        *out++ = u'\r';
-        *out++ = u'\n';
-    }
+        if (line_ends) {
+            out += kLineBreak.copy(out, kLineBreak.size());
+        }
+    });
     return text;
 }
 

@@ -5,10 +5,9 @@
 
 namespace flg2scn {
 
-// The text of a sequential file's lines, each followed by CR LF, from the file's
-// bytes in the code page. A line ends at CR or at CR LF; a lone LF is an ordinary
-// character; the last line may end at the end of the file without a break. No
-// bytes give the empty text.
+// The text of a sequential file's lines (as LineSplitter cuts them), each
+// followed by CR LF, from the file's bytes in the code page. No bytes give the
+// empty text.
 std::u16string DecodeLines(std::string_view bytes);
 
 }  // namespace flg2scn

@@ -5,9 +5,9 @@
 
 namespace flg2scn {
 
-// Splits bytes that arrive in pieces into the lines of a sequential file, by the
-// same rules as DecodeLines: a line ends at CR or CR LF, a lone LF is an ordinary
-// character, and the last line may end without a break. Nothing is held: a line
+// Splits bytes that arrive in pieces into the lines of a sequential file: a line
+// ends at CR or CR LF, a lone LF is an ordinary character, and the last line may
+// end without a break. Nothing is held: a line
 // is handed out in parts as its bytes arrive, without its break and not yet
 // decoded. A part is empty only when it ends an empty line (or a line whose last
 // part came with the piece before), so the first part of a line starts with the
