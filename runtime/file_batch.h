@@ -1,29 +1,21 @@
 #pragma once
 
-#include <sys/types.h>
-
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "runtime/file_descriptor.h"
 #include "runtime/file_error.h"
+#include "runtime/replacement_file.h"
 
 namespace flg2scn {
 
-// Replaces files so that each holds either its old or its complete new contents
-// at every moment, and makes a group of them durable together: one sync of each
-// file system for the group instead of one for every file and its folder.
-//
-// Add writes the new contents into a file without a name in the target's folder
-// (or, where the file system has no such files, a hidden temporary one); Commit
-// syncs them, gives each its name (renaming over the old file) and syncs each
-// folder once. A run that ends before Commit leaves the old files and, with
-// unnamed files, nothing else. A symbolic link is followed and its target
-// replaced; a name that exists and is not a regular file (a device, a FIFO) is
-// written in place at once.
+// Replaces files, each through a ReplacementFile, and makes a group of them
+// durable together: one sync of each file system for the group instead of one
+// for every file and its folder. Add writes a file's new contents; Commit syncs
+// them, publishes each and syncs each folder once. A run that ends before Commit
+// leaves the old files. A name written in place is done when it is added.
 class FileBatch {
   public:
     FileBatch();
@@ -47,12 +39,11 @@ class FileBatch {
     std::vector<std::optional<FileError>> Commit();
 
   private:
-    struct File;
+    struct Entry;
 
-    void Sync(std::vector<File*>& files);
-    void Name(File& file);
+    static void Sync(const std::vector<Entry*>& entries);
 
-    std::vector<File> files_;
+    std::vector<Entry> files_;
     std::size_t capacity_;
 };
 

@@ -1,0 +1,296 @@
+#include "runtime/replacement_file.h"
+
+#include <fcntl.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <random>
+#include <utility>
+
+#include "runtime/file_error.h"
+#include "runtime/file_writing.h"
+
+namespace flg2scn {
+
+namespace {
+
+FileError WriteError(const std::string& path, const std::string& reason) {
+    return FileError(FileError::Operation::kWrite, path, reason);
+}
+
+[[noreturn]] void Fail(const std::string& path, int error) {
+    throw WriteError(path, SystemReason(error));
+}
+
+std::string Folder(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The full name without links, or empty when there is none.
+std::string Canonical(const std::string& name) {
+    const std::unique_ptr<char, decltype(&std::free)> real(::realpath(name.c_str(), nullptr),
+                                                           &std::free);
+    return real ? std::string(real.get()) : std::string();
+}
+
+// The name a chain of symbolic links ends in, for a name that does not exist yet
+// (a dangling link creates its target).
+std::string FollowLinks(const std::string& path) {
+    std::string name = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(name.c_str(), target, sizeof target - 1);
+        if (length < 0) {
+            // Not a link, or no such name: the chain ends here, and creating the
+            // file tells any other failure.
+            return name;
+        }
+        const std::string link(target, static_cast<std::size_t>(length));
+        if (link.starts_with('/')) {
+            name = link;
+        } else {
+            name = Folder(name).append("/").append(link);
+        }
+    }
+    Fail(path, ELOOP);
+}
+
+// The process's file mode mask, read once. Linux tells it in /proc without the
+// umask(0)-and-back that would race with any other thread creating a file.
+mode_t FileModeMask() {
+    static const mode_t mask = [] {
+        std::ifstream status("/proc/self/status");
+        for (std::string line; std::getline(status, line);) {
+            if (line.starts_with("Umask:")) {
+                return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+            }
+        }
+        const mode_t old = ::umask(0);
+        ::umask(old);
+        return old;
+    }();
+    return mask;
+}
+
+// Opens a file for new contents in `folder`: one without a name where the file
+// system has them, else a hidden temporary one whose name goes to `temporary`.
+int OpenNewFile(const std::string& path, const std::string& folder, std::string& temporary) {
+    int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+        temporary = folder + "/.flg2scn-XXXXXX";
+        fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+        if (fd < 0) {
+            temporary.clear();
+        }
+    }
+    if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+        Fail(path, errno);
+    }
+    if (fd < 0) {
+        // The refusal is the folder's, even where the old file itself may be written.
+        throw WriteError(
+            path, "the folder " + folder + " cannot be written to (" + SystemReason(errno) + ")");
+    }
+    return fd;
+}
+
+// Gives the old file's owner and permissions, or a new file's, to `fd`.
+void SetOwnerAndMode(const std::string& path, int fd, const struct stat& new_status,
+                     const struct stat* old_status) {
+    mode_t mode = 0666 & ~FileModeMask();
+    if (old_status != nullptr) {
+        mode = old_status->st_mode & 07777;
+        const bool same_owner =
+            old_status->st_uid == new_status.st_uid && old_status->st_gid == new_status.st_gid;
+        if (!same_owner && ::fchown(fd, old_status->st_uid, old_status->st_gid) != 0) {
+            if (errno != EPERM) {
+                Fail(path, errno);
+            }
+            // Only the owner changes, as with any program that writes a new file;
+            // set-id bits do not pass to a file of another owner.
+            mode &= ~mode_t{06000};
+        }
+    }
+    if (::fchmod(fd, mode) != 0) {
+        Fail(path, errno);
+    }
+}
+
+// Links an open file without a name to `name`; 0 or the errno.
+int LinkUnnamed(int fd, const std::string& name) {
+    static const bool have_proc = ::access("/proc/self/fd", F_OK) == 0;
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    int result = 0;
+    if (have_proc) {
+        result = ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW);
+    } else {
+        // Without /proc; this needs the right to find files by their descriptor.
+        result = ::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH);
+    }
+    return result == 0 ? 0 : errno;
+}
+
+std::string HiddenName(const std::string& folder) {
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static std::mt19937 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string name = folder + "/.flg2scn-";
+    for (int i = 0; i < 6; ++i) {
+        name += kLetters[pick(generator)];
+    }
+    return name;
+}
+
+// Opens a name that is not a regular file for writing in place. Non-blocking, so
+// that a FIFO without a reader fails at once instead of waiting; once open, the
+// writes block as usual.
+int OpenInPlace(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC);
+    struct stat status {};
+    if (fd < 0 && errno == ENXIO && ::stat(path.c_str(), &status) == 0 &&
+        S_ISFIFO(status.st_mode)) {
+        throw WriteError(path, "no program is reading from it");
+    }
+    if (fd < 0) {
+        Fail(path, errno);
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        const int error = errno;
+        ::close(fd);
+        Fail(path, error);
+    }
+    return fd;
+}
+
+}  // namespace
+
+ReplacementFile::ReplacementFile(const std::string& path) : path_(path) {
+    // A plain name, the usual case, is known from one lstat; only a link is
+    // looked at again through its target.
+    struct stat old_status {};
+    bool exists = ::lstat(path.c_str(), &old_status) == 0;
+    const bool link = exists && S_ISLNK(old_status.st_mode);
+    if (link) {
+        exists = ::stat(path.c_str(), &old_status) == 0;
+    }
+    if (exists) {
+        if (!S_ISREG(old_status.st_mode)) {
+            file_ = FileDescriptor(OpenInPlace(path));
+            in_place_ = true;
+            return;
+        }
+        // The old file is replaced, not written to; still, one that may not be
+        // written is kept.
+        if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) {
+            Fail(path, errno == EPERM ? EACCES : errno);
+        }
+        target_ = link ? Canonical(path) : path;
+        if (target_.empty()) {
+            Fail(path, errno);
+        }
+        had_old_ = true;
+        old_device_ = old_status.st_dev;
+        old_inode_ = old_status.st_ino;
+    } else if (errno == ENOENT) {
+        target_ = FollowLinks(path);
+    } else {
+        Fail(path, errno);
+    }
+    folder_ = Folder(target_);
+    file_ = FileDescriptor(OpenNewFile(path, folder_, temporary_));
+    try {
+        struct stat status {};
+        if (::fstat(file_.get(), &status) != 0) {
+            Fail(path, errno);
+        }
+        device_ = status.st_dev;
+        SetOwnerAndMode(path, file_.get(), status, had_old_ ? &old_status : nullptr);
+    } catch (...) {
+        Discard();
+        throw;
+    }
+}
+
+ReplacementFile::ReplacementFile(ReplacementFile&& other) noexcept
+    : path_(std::move(other.path_)),
+      target_(std::move(other.target_)),
+      folder_(std::move(other.folder_)),
+      file_(std::move(other.file_)),
+      temporary_(std::exchange(other.temporary_, {})),
+      device_(other.device_),
+      in_place_(other.in_place_),
+      had_old_(other.had_old_),
+      old_device_(other.old_device_),
+      old_inode_(other.old_inode_) {}
+
+ReplacementFile::~ReplacementFile() {
+    Discard();
+}
+
+void ReplacementFile::Discard() {
+    if (!temporary_.empty()) {
+        ::unlink(temporary_.c_str());
+        temporary_.clear();
+    }
+}
+
+void ReplacementFile::Write(std::string_view bytes) {
+    WriteStreamBytes(file_.get(), path_, bytes);
+}
+
+int ReplacementFile::Sync() const {
+    return ::fsync(file_.get()) == 0 ? 0 : errno;
+}
+
+int ReplacementFile::SyncFileSystem() const {
+    return ::syncfs(file_.get()) == 0 ? 0 : errno;
+}
+
+bool ReplacementFile::Replaces(dev_t device, ino_t inode) const {
+    return had_old_ && old_device_ == device && old_inode_ == inode;
+}
+
+void ReplacementFile::Publish() {
+    if (in_place_) {
+        if (const int error = file_.Close(); error != 0) {
+            Fail(path_, error);
+        }
+        return;
+    }
+    std::string hidden = temporary_;
+    if (hidden.empty()) {
+        int error = had_old_ ? EEXIST : LinkUnnamed(file_.get(), target_);
+        if (error == 0) {
+            return;
+        }
+        // An old file is replaced through a hidden name: a link cannot replace.
+        for (int tries = 0; error == EEXIST && tries < 100; ++tries) {
+            hidden = HiddenName(folder_);
+            error = LinkUnnamed(file_.get(), hidden);
+        }
+        if (error != 0) {
+            Fail(path_, error);
+        }
+        temporary_ = hidden;
+    }
+    const int error = file_.Close();
+    if (error != 0 || ::rename(hidden.c_str(), target_.c_str()) != 0) {
+        const int reason = error != 0 ? error : errno;
+        Discard();
+        Fail(path_, reason);
+    }
+    temporary_.clear();
+}
+
+}  // namespace flg2scn
