@@ -108,7 +108,7 @@ int main(int argc, char* argv[]) {
     Time("convert", edit, [&] { window.findChild<QAction*>("mnuConvert")->trigger(); });
     Time("undo the convert", edit, key(Qt::Key_Z, Qt::ControlModifier));
     const auto saved = std::filesystem::temp_directory_path() / "flg2scn-window-bench.scn";
-    dialog->answers.push_back(saved.u16string());
+    dialog->answers.push_back(saved.string());
     Time("save", edit, [&] { window.findChild<QAction*>("mnuSaveSCN")->trigger(); });
     std::filesystem::remove(saved);
     Time("undo the load", edit, key(Qt::Key_Z, Qt::ControlModifier));

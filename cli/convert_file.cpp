@@ -32,11 +32,6 @@ void FeedInput(const std::string& input, FlagStreamConverter& converter) {
     }
 }
 
-// The fixed messages are plain ASCII.
-std::string Narrow(std::u16string_view text) {
-    return {text.begin(), text.end()};
-}
-
 }  // namespace
 
 std::string ScenarioFileName(const std::string& flag_file) {
@@ -102,7 +97,7 @@ std::optional<ConversionFailure> BatchConversion::ConvertAndWrite(const std::str
         if (const auto* problem = std::get_if<Problem>(&conversion)) {
             // A file saved with LF line ends is one long line, and the message alone
             // does not tell why.
-            return ConversionFailure{Narrow(ProblemText(*problem)),
+            return ConversionFailure{std::string(ProblemText(*problem)),
                                      converter.saw_hidden_line()
                                          ? "its lines end in LF alone; flag files need CR LF "
                                            "line ends"

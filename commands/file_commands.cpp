@@ -1,65 +1,63 @@
 #include "commands/file_commands.h"
 
 #include <new>
+#include <optional>
+#include <string>
 
 #include "commands/messages.h"
 #include "runtime/file_error.h"
 #include "runtime/text_file.h"
-#include "runtime/unicode.h"
 
 namespace flg2scn {
 
-bool LoadCommand(TextArea& text_area, FileDialog& dialog, MessageBox& messages) {
-    dialog.SetFilter(u"Flag Files|*.flg|All files|*.*");
-    dialog.ShowOpen();
-    const std::u16string name = dialog.FileName();
-    return !name.empty() && LoadFlagFile(name, text_area, messages);
+bool FileCommands::Load() {
+    const std::optional<std::filesystem::path> name = dialog_.AskOpen(last_name_);
+    return name && LoadFile(*name);
 }
 
-bool LoadFlagFile(const std::u16string& name, TextArea& text_area, MessageBox& messages) {
+bool FileCommands::LoadFile(const std::filesystem::path& name) {
+    last_name_ = name;
     // The whole file is read before the text area changes, so a failure loses nothing.
     std::u16string text;
     try {
-        text = ReadTextFile(ToUtf8(name));
+        text = ReadTextFile(name);
     } catch (const FileError& error) {
-        TellFileError(messages, name, error);
+        TellFileError(messages_, name, error);
         return false;
     } catch (const std::bad_alloc&) {
-        TellFileError(messages, name,
-                      FileError(FileError::Operation::kRead, ToUtf8(name), "out of memory"));
+        TellFileError(messages_, name,
+                      FileError(FileError::Operation::kRead, name.string(), "out of memory"));
         return false;
     }
-    text_area.SetText(std::move(text));
+    text_area_.SetText(std::move(text));
     return true;
 }
 
-bool SaveCommand(TextArea& text_area, FileDialog& dialog, MessageBox& messages) {
-    if (text_area.Text().empty()) {
+bool FileCommands::Save() {
+    if (text_area_.Text().empty()) {
         return false;
     }
-    dialog.SetFilter(u"Scenario File|*.scn");
-    dialog.SetFileName(u"");
-    dialog.ShowSave();
-    const std::u16string name = dialog.FileName();
-    if (name.empty()) {
+    const std::optional<std::filesystem::path> name = dialog_.AskSave();
+    if (!name) {
         return false;
     }
+    last_name_ = *name;
     try {
-        WriteTextFile(ToUtf8(name), text_area.Text());
+        WriteTextFile(*name, text_area_.Text());
     } catch (const FileError& error) {
-        TellFileError(messages, name, error);
+        TellFileError(messages_, *name, error);
         return false;
     }
     return true;
 }
 
-bool MayClose(TextArea& text_area, bool changed, FileDialog& dialog, MessageBox& messages) {
-    if (!changed || text_area.Text().empty()) {
+bool FileCommands::MayClose(bool changed) {
+    if (!changed || text_area_.Text().empty()) {
         return true;
     }
-    switch (AskToSaveChanges(messages)) {
+    switch (AskToSaveChanges(messages_)) {
         case SaveChoice::kSave:
-            return SaveCommand(text_area, dialog, messages);
+            return Save();
         case SaveChoice::kDiscard:
             return true;
         case SaveChoice::kCancel:

@@ -1,28 +1,39 @@
 #pragma once
 
-#include <string>
+#include <filesystem>
 
 #include "commands/services.h"
 
 namespace flg2scn {
 
-// "&Load .FLG": asks for a flag file and puts its lines into the text area. A
-// file that cannot be read is told, and the text area keeps its text. Returns
-// whether a file was loaded.
-bool LoadCommand(TextArea& text_area, FileDialog& dialog, MessageBox& messages);
+// "&Load .FLG" and "&Save .SCN", and the question before the window closes. They
+// remember the name of the file last chosen in either dialog or loaded by name,
+// which Load's dialog starts with.
+class FileCommands {
+  public:
+    FileCommands(TextArea& text_area, FileDialog& dialog, MessageBox& messages)
+        : text_area_(text_area), dialog_(dialog), messages_(messages) {}
 
-// The loading part of "&Load .FLG", for a file named otherwise (dropped on the
-// window, or given at start).
-bool LoadFlagFile(const std::u16string& name, TextArea& text_area, MessageBox& messages);
+    // Asks for a flag file and puts its lines into the text area. A file that
+    // cannot be read is told, and the text area keeps its text. Returns whether a
+    // file was loaded.
+    bool Load();
+    // The same for a file named otherwise (dropped on the window, or given at start).
+    bool LoadFile(const std::filesystem::path& name);
+    // Asks for a file name and writes the text area's text, then CR LF,
+    // atomically. Nothing happens for an empty text area. A failure is told, and
+    // any old file stays as it was. Returns whether the text was saved.
+    bool Save();
+    // Before the window closes: a text changed since it was last loaded or saved,
+    // and not empty, asks whether to save it. Returns whether the window may
+    // close: not when the user cancels, nor when the save is cancelled or fails.
+    bool MayClose(bool changed);
 
-// "&Save .SCN": asks for a file name and writes the text area's text, then CR LF,
-// atomically. Nothing happens for an empty text area. A failure is told, and any
-// old file stays as it was. Returns whether the text was saved.
-bool SaveCommand(TextArea& text_area, FileDialog& dialog, MessageBox& messages);
-
-// Before the window closes: a text changed since it was last loaded or saved, and
-// not empty, asks whether to save it. Returns whether the window may close: not
-// when the user cancels, nor when the save is cancelled or fails.
-bool MayClose(TextArea& text_area, bool changed, FileDialog& dialog, MessageBox& messages);
+  private:
+    TextArea& text_area_;
+    FileDialog& dialog_;
+    MessageBox& messages_;
+    std::filesystem::path last_name_;
+};
 
 }  // namespace flg2scn

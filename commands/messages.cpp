@@ -1,6 +1,6 @@
 #include "commands/messages.h"
 
-#include "runtime/unicode.h"
+#include <string>
 
 namespace flg2scn {
 
@@ -8,36 +8,38 @@ void TellProblem(MessageBox& messages, Problem problem) {
     switch (problem) {
         case Problem::kNoHeader:
         case Problem::kWrongFlagCount:
-            messages.Tell(ProblemText(problem), u"Error", MessageIcon::kWarning);
+            messages.Tell(ProblemText(problem), "Error", MessageIcon::kWarning);
             return;
         case Problem::kNothingToConvert:
-            messages.Tell(ProblemText(problem), u"Error", MessageIcon::kError);
+            messages.Tell(ProblemText(problem), "Error", MessageIcon::kError);
             return;
         case Problem::kFailure:
             break;
     }
-    messages.Tell(ProblemText(problem), u"Error!", MessageIcon::kError);
+    messages.Tell(ProblemText(problem), "Error!", MessageIcon::kError);
 }
 
-void TellFileError(MessageBox& messages, const std::u16string& name, const FileError& error) {
-    std::u16string text = error.operation == FileError::Operation::kRead ? u"Cannot read file "
-                                                                         : u"Cannot write file ";
-    text += name;
-    text += u":\r\n";
-    text += FromUtf8(error.reason);
-    text += u".";
-    messages.Tell(text, u"Error", MessageIcon::kError);
+void TellFileError(MessageBox& messages, const std::filesystem::path& name,
+                   const FileError& error) {
+    std::string text = error.operation == FileError::Operation::kRead ? "Cannot read file "
+                                                                      : "Cannot write file ";
+    const std::u8string utf8_name = name.u8string();
+    text.append(utf8_name.begin(), utf8_name.end());
+    text += ":\r\n";
+    text += error.reason;
+    text += ".";
+    messages.Tell(text, "Error", MessageIcon::kError);
 }
 
 void TellAbout(MessageBox& messages) {
-    messages.Tell(u"Program by Tovrin.\r\nMany thanks to Greyfallow for his help.", u"About",
+    messages.Tell("Program by Tovrin.\r\nMany thanks to Greyfallow for his help.", "About",
                   MessageIcon::kInformation);
 }
 
 SaveChoice AskToSaveChanges(MessageBox& messages) {
     return messages.AskToSave(
-        u"The text has changed since it was last loaded or saved.\r\nDo you want to save it?",
-        u"Exit");
+        "The text has changed since it was last loaded or saved.\r\nDo you want to save it?",
+        "Exit");
 }
 
 }  // namespace flg2scn

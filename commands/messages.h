@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <filesystem>
 
 #include "commands/services.h"
 #include "conversion/problem.h"
@@ -13,7 +13,8 @@ namespace flg2scn {
 void TellProblem(MessageBox& messages, Problem problem);
 
 // "Cannot read file NAME:" or "Cannot write file NAME:", then the reason.
-void TellFileError(MessageBox& messages, const std::u16string& name, const FileError& error);
+void TellFileError(MessageBox& messages, const std::filesystem::path& name,
+                   const FileError& error);
 
 void TellAbout(MessageBox& messages);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,37 +24,35 @@ class TextArea {
     virtual void AppendText(std::u16string_view text) = 0;
 };
 
-// Message box icons, by the style numbers of the original platform.
-enum class MessageIcon { kError = 16, kWarning = 48, kInformation = 64 };
+// The kind of a message, which its icon shows.
+enum class MessageIcon { kError, kWarning, kInformation };
 
 // What the user answers when asked whether to save the text.
 enum class SaveChoice { kSave, kDiscard, kCancel };
 
-// Modal message boxes. A CR LF in a text breaks it into lines.
+// Modal message boxes. Texts are UTF-8; a CR LF in a text breaks it into lines.
 class MessageBox {
   public:
     virtual ~MessageBox() = default;
 
     // A message with a single OK button; returns once it is dismissed.
-    virtual void Tell(std::u16string_view text, std::u16string_view title, MessageIcon icon) = 0;
+    virtual void Tell(std::string_view text, std::string_view title, MessageIcon icon) = 0;
     // A question with the buttons Save, Discard and Cancel; closing the box cancels.
-    virtual SaveChoice AskToSave(std::u16string_view text, std::u16string_view title) = 0;
+    virtual SaveChoice AskToSave(std::string_view text, std::string_view title) = 0;
 };
 
-// The file dialog object: it keeps its filter and file name from one use to the
-// next. A filter pairs descriptions and patterns, all joined by '|' ("Flag
-// Files|*.flg|All files|*.*"); the first pair is selected when the dialog opens.
-// The dialog opens with the current file name; afterwards the file name is the
-// chosen file's full path, or empty when nothing was chosen.
+// Modal file dialogs, each giving the chosen file or nothing. The open dialog
+// offers flag files (*.flg) first and all files second; the save dialog offers
+// scenario files (*.scn) only, and a name chosen without an extension gets ".scn".
 class FileDialog {
   public:
     virtual ~FileDialog() = default;
 
-    virtual void SetFilter(std::u16string filter) = 0;
-    virtual void SetFileName(std::u16string name) = 0;
-    virtual std::u16string FileName() const = 0;
-    virtual void ShowOpen() = 0;
-    virtual void ShowSave() = 0;
+    // Asks for an existing file, starting at `start` (a file's name selects it;
+    // an empty one starts where the dialog likes).
+    virtual std::optional<std::filesystem::path> AskOpen(const std::filesystem::path& start) = 0;
+    // Asks for a name to save under, starting with none.
+    virtual std::optional<std::filesystem::path> AskSave() = 0;
 };
 
 }  // namespace flg2scn

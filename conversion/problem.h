@@ -8,6 +8,6 @@ namespace flg2scn {
 enum class Problem { kNothingToConvert, kNoHeader, kWrongFlagCount, kFailure };
 
 // The fixed words that tell a problem, in both programs.
-std::u16string_view ProblemText(Problem problem);
+std::string_view ProblemText(Problem problem);
 
 }  // namespace flg2scn

@@ -17,13 +17,13 @@ using flg2scn::fuzz::Require;
 namespace {
 
 bool IsOneOfTheMessages(const flg2scn::test::Message& m) {
-    return (m.text == u"Nothing to convert!" && m.title == u"Error" &&
+    return (m.text == "Nothing to convert!" && m.title == "Error" &&
             m.icon == MessageIcon::kError) ||
-           (m.text == u"No # header." && m.title == u"Error" && m.icon == MessageIcon::kWarning) ||
-           (m.text == u"Incorrect number of flag locations." && m.title == u"Error" &&
+           (m.text == "No # header." && m.title == "Error" && m.icon == MessageIcon::kWarning) ||
+           (m.text == "Incorrect number of flag locations." && m.title == "Error" &&
             m.icon == MessageIcon::kWarning) ||
-           (m.text == u"An error occurred while proccessing the flag data." &&
-            m.title == u"Error!" && m.icon == MessageIcon::kError);
+           (m.text == "An error occurred while proccessing the flag data." &&
+            m.title == "Error!" && m.icon == MessageIcon::kError);
 }
 
 std::size_t CountLineBreaks(std::u16string_view text) {

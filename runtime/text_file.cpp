@@ -6,8 +6,8 @@
 
 namespace flg2scn {
 
-std::u16string ReadTextFile(const std::string& path, std::size_t max_bytes) {
-    return DecodeLines(ReadFileBytes(path, max_bytes));
+std::u16string ReadTextFile(const std::filesystem::path& path, std::size_t max_bytes) {
+    return DecodeLines(ReadFileBytes(path.string(), max_bytes));
 }
 
 std::string TextFileBytes(std::u16string_view text) {
@@ -28,8 +28,8 @@ std::string BytesToWrite(const std::string& path, std::u16string_view text) {
 
 }  // namespace
 
-void WriteTextFile(const std::string& path, std::u16string_view text) {
-    WriteFileAtomically(path, BytesToWrite(path, text));
+void WriteTextFile(const std::filesystem::path& path, std::u16string_view text) {
+    WriteFileAtomically(path.string(), BytesToWrite(path.string(), text));
 }
 
 }  // namespace flg2scn

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -11,7 +12,7 @@ namespace flg2scn {
 
 // A text file as the sequential file rules read it: its lines, each followed by
 // CR LF, in the code page (see DecodeLines). Failures are FileErrors.
-std::u16string ReadTextFile(const std::string& path, std::size_t max_bytes = kMaxTextFileBytes);
+std::u16string ReadTextFile(const std::filesystem::path& path, std::size_t max_bytes = kMaxTextFileBytes);
 
 // The bytes that writing `text` to a file puts there: the text, then CR LF, in the
 // code page. A character the code page cannot hold is an UnencodableCharacter.
@@ -19,6 +20,6 @@ std::string TextFileBytes(std::u16string_view text);
 
 // Writes TextFileBytes(text) over `path` atomically. An unencodable character is
 // a FileError naming its line and column, and nothing is written.
-void WriteTextFile(const std::string& path, std::u16string_view text);
+void WriteTextFile(const std::filesystem::path& path, std::u16string_view text);
 
 }  // namespace flg2scn

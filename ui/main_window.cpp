@@ -16,9 +16,9 @@
 #include <QWindow>
 
 #include "commands/convert_command.h"
-#include "commands/file_commands.h"
 #include "commands/messages.h"
 #include "ui/busy_cursor.h"
+#include "ui/file_names.h"
 #include "ui/qt_file_dialog.h"
 #include "ui/qt_message_box.h"
 #include "ui/text_edit.h"
@@ -66,6 +66,7 @@ MainWindow::MainWindow(std::unique_ptr<MessageBox> messages, std::unique_ptr<Fil
     setAcceptDrops(true);
     setWindowTitle(QStringLiteral("Tovrin's Flag to Scenario Converter"));
     createTextArea();
+    file_commands_ = std::make_unique<FileCommands>(*text_area_, *file_dialog_, *messages_);
     createMenus();
     setStartSize();
 }
@@ -132,14 +133,14 @@ void MainWindow::setUnchanged() {
 void MainWindow::load() {
     const BusyCursor busy;
     text_area_->BeginCommand();
-    if (LoadCommand(*text_area_, *file_dialog_, *messages_)) {
+    if (file_commands_->Load()) {
         setUnchanged();
     }
 }
 
 void MainWindow::save() {
     const BusyCursor busy;
-    if (SaveCommand(*text_area_, *file_dialog_, *messages_)) {
+    if (file_commands_->Save()) {
         setUnchanged();
     }
 }
@@ -171,9 +172,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 void MainWindow::openFile(const QString& file) {
     const BusyCursor busy;
-    file_dialog_->SetFileName(file.toStdU16String());
     text_area_->BeginCommand();
-    if (LoadFlagFile(file.toStdU16String(), *text_area_, *messages_)) {
+    if (file_commands_->LoadFile(ToPath(file))) {
         setUnchanged();
     }
 }
@@ -181,7 +181,7 @@ void MainWindow::openFile(const QString& file) {
 // Exit, the close button and the end of the session all come here.
 void MainWindow::closeEvent(QCloseEvent* event) {
     const BusyCursor busy;
-    if (MayClose(*text_area_, text_edit_->document()->isModified(), *file_dialog_, *messages_)) {
+    if (file_commands_->MayClose(text_edit_->document()->isModified())) {
         event->accept();
     } else {
         event->ignore();

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <memory>
 
+#include "commands/file_commands.h"
 #include "commands/services.h"
 #include "ui/qt_text_area.h"
 
@@ -25,7 +26,7 @@ class MainWindow : public QMainWindow {
     QPlainTextEdit* textEdit() const { return text_edit_; }
 
     // Loads a file named outside the dialog (dropped, or given at start) as Load
-    // does; it becomes the dialog's file name.
+    // does; Load's dialog then starts with it.
     void openFile(const QString& file);
     // The same once the window is on screen, so that a message stands over it.
     void openFileWhenShown(const QString& file);
@@ -54,6 +55,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<QtTextArea> text_area_;
     std::unique_ptr<MessageBox> messages_;
     std::unique_ptr<FileDialog> file_dialog_;
+    std::unique_ptr<FileCommands> file_commands_;
     QString file_when_shown_;
 };
 

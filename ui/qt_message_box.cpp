@@ -21,14 +21,13 @@ QMessageBox::Icon IconFor(MessageIcon icon) {
     return QMessageBox::Information;
 }
 
-QString ToQString(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
 
-QMessageBox::StandardButton QtMessageBox::show(std::u16string_view text, std::u16string_view title,
+QMessageBox::StandardButton QtMessageBox::show(std::string_view text, std::string_view title,
                                                QMessageBox::Icon icon,
                                                QMessageBox::StandardButtons buttons) {
     QString lines = ToQString(text);
@@ -40,11 +39,11 @@ QMessageBox::StandardButton QtMessageBox::show(std::u16string_view text, std::u1
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-void QtMessageBox::Tell(std::u16string_view text, std::u16string_view title, MessageIcon icon) {
+void QtMessageBox::Tell(std::string_view text, std::string_view title, MessageIcon icon) {
     show(text, title, IconFor(icon), QMessageBox::Ok);
 }
 
-SaveChoice QtMessageBox::AskToSave(std::u16string_view text, std::u16string_view title) {
+SaveChoice QtMessageBox::AskToSave(std::string_view text, std::string_view title) {
     switch (show(text, title, QMessageBox::Warning,
                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
         case QMessageBox::Save:

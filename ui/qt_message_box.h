@@ -13,11 +13,11 @@ class QtMessageBox : public MessageBox {
   public:
     explicit QtMessageBox(QWidget* parent) : parent_(parent) {}
 
-    void Tell(std::u16string_view text, std::u16string_view title, MessageIcon icon) override;
-    SaveChoice AskToSave(std::u16string_view text, std::u16string_view title) override;
+    void Tell(std::string_view text, std::string_view title, MessageIcon icon) override;
+    SaveChoice AskToSave(std::string_view text, std::string_view title) override;
 
   private:
-    QMessageBox::StandardButton show(std::u16string_view text, std::u16string_view title,
+    QMessageBox::StandardButton show(std::string_view text, std::string_view title,
                                      QMessageBox::Icon icon, QMessageBox::StandardButtons buttons);
 
     QWidget* parent_;

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "runtime/unicode.h"
-
 namespace flg2scn {
 
 namespace {
@@ -12,6 +10,11 @@ constexpr char16_t kBlockBreak = WidgetText::kBlockBreak;
 constexpr char16_t kLineSeparator = WidgetText::kLineSeparator;
 constexpr char16_t kCrSymbol = WidgetText::kCrSymbol;
 constexpr char16_t kLfSymbol = WidgetText::kLfSymbol;
+
+// The second half of a UTF-16 surrogate pair, which stays with the first.
+bool IsLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 // A CR, an LF or a block break in pasted text: each breaks the line.
 bool IsPastedBreak(char16_t c) {

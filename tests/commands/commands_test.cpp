@@ -11,7 +11,7 @@ namespace {
 
 using test::Message;
 
-const Message kFailure{u"An error occurred while proccessing the flag data.", u"Error!",
+const Message kFailure{"An error occurred while proccessing the flag data.", "Error!",
                        MessageIcon::kError};
 
 // Each problem with its title and icon; a CR LF appended to the text stays, and
@@ -20,10 +20,10 @@ TEST(ConvertCommand, TellsProblemsOrReplacesTheText) {
     const std::u16string& harbour = test::HarbourScenario();
     // clang-format off
     const std::tuple<std::u16string, std::u16string, std::vector<Message>> samples[] = {
-        {u"", u"", {{u"Nothing to convert!", u"Error", MessageIcon::kError}}},
-        {u"\r", u"\r\r\n", {{u"No # header.", u"Error", MessageIcon::kWarning}}},
+        {u"", u"", {{"Nothing to convert!", "Error", MessageIcon::kError}}},
+        {u"\r", u"\r\r\n", {{"No # header.", "Error", MessageIcon::kWarning}}},
         {u"#H\r\n<1 2 3>", u"#H\r\n<1 2 3>\r\n",
-         {{u"Incorrect number of flag locations.", u"Error", MessageIcon::kWarning}}},
+         {{"Incorrect number of flag locations.", "Error", MessageIcon::kWarning}}},
         {u"#H\r\n<1>", u"#H\r\n<1>\r\n", {kFailure}},
         {u"#Harbour\r\n<100 200 40>\r\n<1024 512 96>", harbour, {}},
         {std::u16string(test::kHarbourFlags), harbour, {}}};
@@ -41,13 +41,9 @@ TEST(ConvertCommand, TellsProblemsOrReplacesTheText) {
     }
 }
 
-std::u16string Wide(const std::string& ascii) {
-    return {ascii.begin(), ascii.end()};
-}
-
-// The dialog keeps its name from one use to the next, but Save starts empty; an
-// empty text area saves nothing and asks nothing; a cancel changes nothing; a
-// refusal either way is told with the file rules' own reason.
+// Load's dialog starts with the name last chosen in either dialog, which a
+// cancel keeps; Save's starts empty. An empty text area saves nothing and asks
+// nothing; a refusal either way is told with the file rules' own reason.
 TEST(FileCommands, LoadAndSaveThroughTheDialog) {
     test::TempDir dir;
     test::WriteBytes(dir.Path("a.flg"), "#Harbour\r<100 200 40>\n\r\n<1024 512 96>");
@@ -56,32 +52,29 @@ TEST(FileCommands, LoadAndSaveThroughTheDialog) {
     test::MemoryTextArea text_area;
     test::ScriptedFileDialog dialog;
     test::RecordingMessageBox messages;
-    dialog.answers = {Wide(dir.Path("a.flg")),    u"",         u"", Wide(dir.Path("b.scn")),
-                      Wide(dir.Path("huge.flg")), u"/dev/full"};
-    std::vector<bool> done = {SaveCommand(text_area, dialog, messages),
-                              LoadCommand(text_area, dialog, messages)};
+    FileCommands commands(text_area, dialog, messages);
+    dialog.answers = {dir.Path("a.flg"), "", "", dir.Path("b.scn"), dir.Path("huge.flg"),
+                      "/dev/full"};
+    std::vector<bool> done = {commands.Save(), commands.Load()};
     EXPECT_EQ(text_area.text, u"#Harbour\r\n<100 200 40>\n\r\n<1024 512 96>\r\n");
     text_area.text = test::HarbourScenario();
     for (int i = 0; i < 2; ++i) {
-        done.push_back(SaveCommand(text_area, dialog, messages));
-        done.push_back(LoadCommand(text_area, dialog, messages));
+        done.push_back(commands.Save());
+        done.push_back(commands.Load());
     }
-    done.push_back(SaveCommand(text_area, dialog, messages));
+    done.push_back(commands.Save());
     EXPECT_EQ(done, std::vector<bool>({false, true, false, false, true, false, false}));
     EXPECT_EQ(text_area.text, test::HarbourScenario());
     EXPECT_EQ(test::ReadBytes(dir.Path("b.scn")),
               test::ReadBytes(FLG2SCN_TEST_DATA "/harbour.scn") + "\r\n");
     EXPECT_EQ(dir.Names(), "a.flg b.scn huge.flg");
-    const std::u16string open = u"open Flag Files|*.flg|All files|*.* [";
-    const std::u16string save = u"save Scenario File|*.scn []";
-    EXPECT_EQ(dialog.shown,
-              std::vector<std::u16string>({open + u"]", save, open + u"]", save,
-                                           open + Wide(dir.Path("b.scn")) + u"]", save}));
+    EXPECT_EQ(dialog.asked, std::vector<std::string>({"open ", "save", "open " + dir.Path("a.flg"),
+                                                      "save", "open " + dir.Path("b.scn"),
+                                                      "save"}));
     const std::vector<Message> shown = {
-        {u"Cannot read file " + Wide(dir.Path("huge.flg")) +
-             u":\r\nthe file is larger than 64 MiB.",
-         u"Error", MessageIcon::kError},
-        {u"Cannot write file /dev/full:\r\nNo space left on device.", u"Error",
+        {"Cannot read file " + dir.Path("huge.flg") + ":\r\nthe file is larger than 64 MiB.",
+         "Error", MessageIcon::kError},
+        {"Cannot write file /dev/full:\r\nNo space left on device.", "Error",
          MessageIcon::kError}};
     EXPECT_EQ(messages.shown, shown);
 }
@@ -90,11 +83,11 @@ TEST(FileCommands, LoadAndSaveThroughTheDialog) {
 TEST(FileCommands, MayCloseAsksToSaveAChangedText) {
     using C = SaveChoice;
     // clang-format off
-    const std::tuple<bool, std::u16string, C, std::u16string, bool, std::size_t> rows[] = {
-        {false, u"x", C::kCancel, u"", true, 0}, {true, u"", C::kCancel, u"", true, 0},
-        {true, u"x", C::kDiscard, u"", true, 1}, {true, u"x", C::kCancel, u"", false, 1},
-        {true, u"x", C::kSave, u"", false, 1}, {true, u"x", C::kSave, u"/dev/full", false, 2},
-        {true, u"x", C::kSave, u"/dev/null", true, 1}};
+    const std::tuple<bool, std::u16string, C, std::string, bool, std::size_t> rows[] = {
+        {false, u"x", C::kCancel, "", true, 0}, {true, u"", C::kCancel, "", true, 0},
+        {true, u"x", C::kDiscard, "", true, 1}, {true, u"x", C::kCancel, "", false, 1},
+        {true, u"x", C::kSave, "", false, 1}, {true, u"x", C::kSave, "/dev/full", false, 2},
+        {true, u"x", C::kSave, "/dev/null", true, 1}};
     // clang-format on
     for (const auto& [changed, text, choice, answer, closes, shown] : rows) {
         test::MemoryTextArea text_area(text);
@@ -102,7 +95,7 @@ TEST(FileCommands, MayCloseAsksToSaveAChangedText) {
         dialog.answers = {answer};
         test::RecordingMessageBox messages;
         messages.choice = choice;
-        EXPECT_EQ(MayClose(text_area, changed, dialog, messages), closes);
+        EXPECT_EQ(FileCommands(text_area, dialog, messages).MayClose(changed), closes);
         EXPECT_EQ(messages.shown.size(), shown);
     }
 }

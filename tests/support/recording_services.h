@@ -1,6 +1,8 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -27,8 +29,8 @@ struct MemoryTextArea : TextArea {
 };
 
 struct Message {
-    std::u16string text;
-    std::u16string title;
+    std::string text;
+    std::string title;
     MessageIcon icon;
     bool operator==(const Message&) const = default;
 };
@@ -36,10 +38,10 @@ struct Message {
 // Keeps every message instead of showing it; a question, kept with the warning
 // icon, gets the scripted choice.
 struct RecordingMessageBox : MessageBox {
-    void Tell(std::u16string_view text, std::u16string_view title, MessageIcon icon) override {
-        shown.push_back({std::u16string(text), std::u16string(title), icon});
+    void Tell(std::string_view text, std::string_view title, MessageIcon icon) override {
+        shown.push_back({std::string(text), std::string(title), icon});
     }
-    SaveChoice AskToSave(std::u16string_view text, std::u16string_view title) override {
+    SaveChoice AskToSave(std::string_view text, std::string_view title) override {
         Tell(text, title, MessageIcon::kWarning);
         return choice;
     }
@@ -47,26 +49,24 @@ struct RecordingMessageBox : MessageBox {
     SaveChoice choice = SaveChoice::kCancel;
 };
 
-// Answers each dialog with the next scripted file name ("" cancels) and records
-// each showing as "open" or "save", the filter and the name it started with.
+// Answers each dialog with the next scripted file name ("" or none left
+// cancels) and records each asking as "open START" or "save".
 struct ScriptedFileDialog : FileDialog {
-    void SetFilter(std::u16string filter) override { filter_ = std::move(filter); }
-    void SetFileName(std::u16string name) override { name_ = std::move(name); }
-    std::u16string FileName() const override { return name_; }
-    void ShowOpen() override { Show(u"open "); }
-    void ShowSave() override { Show(u"save "); }
-    void Show(const std::u16string& kind) {
-        shown.push_back(kind + filter_ + u" [" + name_ + u"]");
-        name_ = answers.empty() ? u"" : answers.front();
+    std::optional<std::filesystem::path> AskOpen(const std::filesystem::path& start) override {
+        return Answer("open " + start.string());
+    }
+    std::optional<std::filesystem::path> AskSave() override { return Answer("save"); }
+    std::optional<std::filesystem::path> Answer(std::string what) {
+        asked.push_back(std::move(what));
+        const std::string answer = answers.empty() ? "" : answers.front();
         if (!answers.empty()) {
             answers.pop_front();
         }
+        return answer.empty() ? std::nullopt : std::optional<std::filesystem::path>(answer);
     }
 
-    std::deque<std::u16string> answers;
-    std::vector<std::u16string> shown;
-    std::u16string filter_;
-    std::u16string name_;
+    std::deque<std::string> answers;
+    std::vector<std::string> asked;
 };
 
 }  // namespace flg2scn::test

@@ -29,7 +29,7 @@ struct ScriptedWindow {
     }
     void Trigger(const char* action, const std::string& answer = "") {
         if (!answer.empty()) {
-            dialog->answers.push_back(QString::fromStdString(answer).toStdU16String());
+            dialog->answers.push_back(answer);
         }
         window.findChild<QAction*>(action)->trigger();
     }
@@ -78,9 +78,9 @@ class WindowTest : public QObject {
                  "Form1Tovrin's Flag to Scenario Converter");
         w.Trigger("mnuAbout");
         QVERIFY(w.messages->shown ==
-                std::vector<test::Message>({{u"Program by Tovrin.\r\nMany thanks to Greyfallow "
-                                             u"for his help.",
-                                             u"About", MessageIcon::kInformation}}));
+                std::vector<test::Message>({{"Program by Tovrin.\r\nMany thanks to Greyfallow "
+                                             "for his help.",
+                                             "About", MessageIcon::kInformation}}));
         w.window.openFileWhenShown("/nonexistent.flg");  // its message waits for the window
         QCoreApplication::processEvents();
         QCOMPARE(w.messages->shown.size(), 1);
@@ -270,7 +270,8 @@ class WindowTest : public QObject {
                 QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
                 QApplication::sendEvent(w.window.windowHandle(), &drop);
                 QCOMPARE(w.Text(), loads ? "#Dropped\r\n" : on_menu_bar ? "x\r\n" : "xtyped\r\n");
-                QCOMPARE(Q(w.dialog->FileName()), loads ? file.urls()[0].toLocalFile() : "");
+                w.Trigger("mnuLoadFLG");  // Load's dialog starts with the dropped file
+                QCOMPARE(w.dialog->asked.back(), loads ? "open " + dir.Path("d.flg") : "open ");
                 if (loads) {
                     w.window.textEdit()->undo();  // a load is a step of its own
                     QCOMPARE(w.Text(), "x\r\n");
@@ -296,8 +297,8 @@ class WindowTest : public QObject {
                            .arg(QGuiApplication::overrideCursor()->shape());
                 box->button(QMessageBox::Ok)->click();
             });
-            QtMessageBox(nullptr).Tell(u"<b>a</b>\r\nb", u"Title", icon);
-            QCOMPARE(seen, QString("<b>a</b>\nb|Title|%1|1|%2|%3")
+            QtMessageBox(nullptr).Tell("<b>\xC3\xA9</b>\r\nb", "Title", icon);
+            QCOMPARE(seen, QString::fromUtf16(u"<b>\u00E9</b>\nb|Title|%1|1|%2|%3")
                                .arg(shown)
                                .arg(Qt::PlainText)
                                .arg(Qt::ArrowCursor));
@@ -307,7 +308,7 @@ class WindowTest : public QObject {
                                              {QMessageBox::Cancel, SaveChoice::kCancel}}) {
             const ModalWatcher<QMessageBox> watcher(
                 [button = button](QMessageBox* box) { box->button(button)->click(); });
-            QCOMPARE(QtMessageBox(nullptr).AskToSave(u"a", u"T"), choice);
+            QCOMPARE(QtMessageBox(nullptr).AskToSave("a", "T"), choice);
         }
     }
 
@@ -346,11 +347,9 @@ class WindowTest : public QObject {
                 QTest::keyClick(name, key);
             });
             QtFileDialog dialog(nullptr);
-            const bool opens = shown == open;
-            dialog.SetFilter(opens ? u"Flag Files|*.flg|All files|*.*" : u"Scenario File|*.scn");
-            dialog.SetFileName((opens ? path("start.flg") : path("")).toStdU16String());
-            opens ? dialog.ShowOpen() : dialog.ShowSave();
-            QCOMPARE(Q(dialog.FileName()), chosen);
+            const std::optional<std::filesystem::path> answer =
+                shown == open ? dialog.AskOpen(dir.Path("start.flg")) : dialog.AskSave();
+            QCOMPARE(answer ? QString::fromStdString(answer->string()) : "", chosen);
             QCOMPARE(seen, shown);
         }
     }
