@@ -21,8 +21,8 @@ void TellProblem(MessageBox& messages, Problem problem) {
 
 void TellFileError(MessageBox& messages, const std::filesystem::path& name,
                    const FileError& error) {
-    std::string text = error.operation == FileError::Operation::kRead ? "Cannot read file "
-                                                                      : "Cannot write file ";
+    std::string text =
+        error.operation == FileError::Operation::kRead ? "Cannot read file " : "Cannot write file ";
     const std::u8string utf8_name = name.u8string();
     text.append(utf8_name.begin(), utf8_name.end());
     text += ":\r\n";

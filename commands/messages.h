@@ -13,8 +13,7 @@ namespace flg2scn {
 void TellProblem(MessageBox& messages, Problem problem);
 
 // "Cannot read file NAME:" or "Cannot write file NAME:", then the reason.
-void TellFileError(MessageBox& messages, const std::filesystem::path& name,
-                   const FileError& error);
+void TellFileError(MessageBox& messages, const std::filesystem::path& name, const FileError& error);
 
 void TellAbout(MessageBox& messages);
 

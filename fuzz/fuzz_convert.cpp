@@ -22,8 +22,8 @@ bool IsOneOfTheMessages(const flg2scn::test::Message& m) {
            (m.text == "No # header." && m.title == "Error" && m.icon == MessageIcon::kWarning) ||
            (m.text == "Incorrect number of flag locations." && m.title == "Error" &&
             m.icon == MessageIcon::kWarning) ||
-           (m.text == "An error occurred while proccessing the flag data." &&
-            m.title == "Error!" && m.icon == MessageIcon::kError);
+           (m.text == "An error occurred while proccessing the flag data." && m.title == "Error!" &&
+            m.icon == MessageIcon::kError);
 }
 
 std::size_t CountLineBreaks(std::u16string_view text) {

@@ -12,7 +12,8 @@ namespace flg2scn {
 
 // A text file as the sequential file rules read it: its lines, each followed by
 // CR LF, in the code page (see DecodeLines). Failures are FileErrors.
-std::u16string ReadTextFile(const std::filesystem::path& path, std::size_t max_bytes = kMaxTextFileBytes);
+std::u16string ReadTextFile(const std::filesystem::path& path,
+                            std::size_t max_bytes = kMaxTextFileBytes);
 
 // The bytes that writing `text` to a file puts there: the text, then CR LF, in the
 // code page. A character the code page cannot hold is an UnencodableCharacter.

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontDatabase>
 #include <QKeySequence>
@@ -21,7 +20,7 @@
 #include "ui/file_names.h"
 #include "ui/qt_file_dialog.h"
 #include "ui/qt_message_box.h"
-#include "ui/text_edit.h"
+#include "ui/text_area/text_edit.h"
 
 namespace flg2scn {
 
@@ -130,58 +129,51 @@ void MainWindow::setUnchanged() {
     text_edit_->document()->setModified(false);
 }
 
-void MainWindow::load() {
+// Every command comes here: the busy cursor while it works, and its changes of
+// the text one undo step of their own.
+void MainWindow::runCommand(const std::function<void()>& command) {
     const BusyCursor busy;
-    text_area_->BeginCommand();
-    if (file_commands_->Load()) {
-        setUnchanged();
-    }
+    text_area_->beginCommand();
+    command();
+}
+
+void MainWindow::load() {
+    runCommand([this] {
+        if (file_commands_->Load()) {
+            setUnchanged();
+        }
+    });
 }
 
 void MainWindow::save() {
-    const BusyCursor busy;
-    if (file_commands_->Save()) {
-        setUnchanged();
-    }
+    runCommand([this] {
+        if (file_commands_->Save()) {
+            setUnchanged();
+        }
+    });
 }
 
 void MainWindow::convert() {
-    const BusyCursor busy;
-    text_area_->BeginCommand();
-    ConvertCommand(*text_area_, *messages_);
+    runCommand([this] { ConvertCommand(*text_area_, *messages_); });
 }
 
 void MainWindow::about() {
-    TellAbout(*messages_);
-}
-
-void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedFile(event->mimeData()).isEmpty()) {
-        event->acceptProposedAction();
-    }
-}
-
-void MainWindow::dropEvent(QDropEvent* event) {
-    const QString file = DroppedFile(event->mimeData());
-    if (file.isEmpty()) {
-        return;
-    }
-    event->acceptProposedAction();
-    openFile(file);
+    runCommand([this] { TellAbout(*messages_); });
 }
 
 void MainWindow::openFile(const QString& file) {
-    const BusyCursor busy;
-    text_area_->BeginCommand();
-    if (file_commands_->LoadFile(ToPath(file))) {
-        setUnchanged();
-    }
+    runCommand([this, &file] {
+        if (file_commands_->LoadFile(ToPath(file))) {
+            setUnchanged();
+        }
+    });
 }
 
 // Exit, the close button and the end of the session all come here.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const BusyCursor busy;
-    if (file_commands_->MayClose(text_edit_->document()->isModified())) {
+    bool may_close = false;
+    runCommand([&] { may_close = file_commands_->MayClose(text_edit_->document()->isModified()); });
+    if (may_close) {
         event->accept();
     } else {
         event->ignore();
@@ -204,31 +196,38 @@ void MainWindow::openFileNowShown() {
     QTimer::singleShot(0, this, [this] { openFile(file_when_shown_); });
 }
 
+// A drag that carries one local file is taken alike over the text and anywhere
+// else on the window, and its drop loads the file; any other drag is left to the
+// widget under it (the text area inserts dropped text).
+bool MainWindow::takeDroppedFile(QEvent* event) {
+    if (event->type() != QEvent::DragEnter && event->type() != QEvent::DragMove &&
+        event->type() != QEvent::Drop) {
+        return false;
+    }
+    // QDragEnterEvent and QDragMoveEvent are QDropEvents.
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QString file = DroppedFile(drop->mimeData());
+    if (file.isEmpty()) {
+        return false;
+    }
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop) {
+        openFile(file);
+    }
+    return true;
+}
+
+bool MainWindow::event(QEvent* event) {
+    return takeDroppedFile(event) || QMainWindow::event(event);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle() && event->type() == QEvent::Expose &&
         windowHandle()->isExposed()) {
         openFileNowShown();
     }
-    if (watched == text_edit_->viewport()) {
-        switch (event->type()) {
-            case QEvent::DragEnter:
-            case QEvent::DragMove:
-                if (auto* drag = static_cast<QDragMoveEvent*>(event);
-                    !DroppedFile(drag->mimeData()).isEmpty()) {
-                    drag->acceptProposedAction();
-                    return true;
-                }
-                break;
-            case QEvent::Drop:
-                if (auto* drop = static_cast<QDropEvent*>(event);
-                    !DroppedFile(drop->mimeData()).isEmpty()) {
-                    dropEvent(drop);
-                    return true;
-                }
-                break;
-            default:
-                break;
-        }
+    if (watched == text_edit_->viewport() && takeDroppedFile(event)) {
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

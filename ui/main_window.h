@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "commands/file_commands.h"
 #include "commands/services.h"
-#include "ui/qt_text_area.h"
+#include "ui/text_area/qt_text_area.h"
 
 class QAction;
 class QPlainTextEdit;
@@ -32,9 +33,8 @@ class MainWindow : public QMainWindow {
     void openFileWhenShown(const QString& file);
 
   protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private slots:
@@ -47,6 +47,8 @@ class MainWindow : public QMainWindow {
     void createTextArea();
     void createMenus();
     void setStartSize();
+    void runCommand(const std::function<void()>& command);
+    bool takeDroppedFile(QEvent* event);
     // The text is as it was last loaded or saved.
     void setUnchanged();
     void openFileNowShown();

@@ -14,7 +14,7 @@ std::optional<std::filesystem::path> QtFileDialog::AskOpen(const std::filesystem
                        QStringLiteral("Flag Files (*.flg);;All files (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return Ask(dialog);
+    return ask(dialog);
 }
 
 std::optional<std::filesystem::path> QtFileDialog::AskSave() {
@@ -22,10 +22,10 @@ std::optional<std::filesystem::path> QtFileDialog::AskSave() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("scn"));
-    return Ask(dialog);
+    return ask(dialog);
 }
 
-std::optional<std::filesystem::path> QtFileDialog::Ask(QFileDialog& dialog) {
+std::optional<std::filesystem::path> QtFileDialog::ask(QFileDialog& dialog) {
     const IdleCursor idle;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

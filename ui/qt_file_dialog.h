@@ -18,7 +18,7 @@ class QtFileDialog : public FileDialog {
     std::optional<std::filesystem::path> AskSave() override;
 
   private:
-    std::optional<std::filesystem::path> Ask(QFileDialog& dialog);
+    std::optional<std::filesystem::path> ask(QFileDialog& dialog);
 
     QWidget* parent_;
 };

@@ -53,8 +53,8 @@ TEST(FileCommands, LoadAndSaveThroughTheDialog) {
     test::ScriptedFileDialog dialog;
     test::RecordingMessageBox messages;
     FileCommands commands(text_area, dialog, messages);
-    dialog.answers = {dir.Path("a.flg"), "", "", dir.Path("b.scn"), dir.Path("huge.flg"),
-                      "/dev/full"};
+    dialog.answers = {dir.Path("a.flg"),    "",         "", dir.Path("b.scn"),
+                      dir.Path("huge.flg"), "/dev/full"};
     std::vector<bool> done = {commands.Save(), commands.Load()};
     EXPECT_EQ(text_area.text, u"#Harbour\r\n<100 200 40>\n\r\n<1024 512 96>\r\n");
     text_area.text = test::HarbourScenario();
@@ -68,14 +68,13 @@ TEST(FileCommands, LoadAndSaveThroughTheDialog) {
     EXPECT_EQ(test::ReadBytes(dir.Path("b.scn")),
               test::ReadBytes(FLG2SCN_TEST_DATA "/harbour.scn") + "\r\n");
     EXPECT_EQ(dir.Names(), "a.flg b.scn huge.flg");
-    EXPECT_EQ(dialog.asked, std::vector<std::string>({"open ", "save", "open " + dir.Path("a.flg"),
-                                                      "save", "open " + dir.Path("b.scn"),
-                                                      "save"}));
+    EXPECT_EQ(dialog.asked,
+              std::vector<std::string>({"open ", "save", "open " + dir.Path("a.flg"), "save",
+                                        "open " + dir.Path("b.scn"), "save"}));
     const std::vector<Message> shown = {
         {"Cannot read file " + dir.Path("huge.flg") + ":\r\nthe file is larger than 64 MiB.",
          "Error", MessageIcon::kError},
-        {"Cannot write file /dev/full:\r\nNo space left on device.", "Error",
-         MessageIcon::kError}};
+        {"Cannot write file /dev/full:\r\nNo space left on device.", "Error", MessageIcon::kError}};
     EXPECT_EQ(messages.shown, shown);
 }
 

@@ -64,7 +64,8 @@ TEST(FlagStreamConverter, ConvertsAFilesBytesInPieces) {
         for (const char byte : bytes) {
             converter.Feed(std::string_view(&byte, 1));
         }
-        EXPECT_EQ(converter.Finish(), Saved(result)) << ::testing::PrintToString(bytes.substr(0, 40));
+        EXPECT_EQ(converter.Finish(), Saved(result))
+            << ::testing::PrintToString(bytes.substr(0, 40));
     }
 }
 

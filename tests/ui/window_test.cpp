@@ -9,8 +9,8 @@
 #include "ui/main_window.h"
 #include "ui/qt_file_dialog.h"
 #include "ui/qt_message_box.h"
-#include "ui/text_edit.h"
-#include "ui/widget_text.h"
+#include "ui/text_area/text_edit.h"
+#include "ui/text_area/widget_text.h"
 
 namespace flg2scn {
 

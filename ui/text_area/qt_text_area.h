@@ -4,17 +4,24 @@
 #include <string>
 
 #include "commands/services.h"
-#include "ui/widget_text.h"
+#include "ui/text_area/widget_text.h"
 
 class QPlainTextEdit;
 
 namespace flg2scn {
 
-// The text area service on a QPlainTextEdit, whose document holds the text as
-// WidgetText lays it out.
+// The text area, in this folder:
+// - WidgetText (widget_text.h) states how the text is held in the widget's
+//   document: CR LF as a block break, a lone CR or LF as a symbol, long lines in
+//   pieces behind soft breaks, many lines grouped into blocks;
+// - text_blocks.h reads and writes the document's blocks by those rules;
+// - TextEdit (text_edit.h) is the widget, which edits, moves, copies and pastes
+//   by the text's lines, not the pieces;
+// - SelectionMimeData makes a copied text only when it is pasted;
+// - QtTextArea, below, is the text area service that the commands see.
 //
-// Every change is an edit of the document that undo takes back; all changes of
-// one command form a single undo step.
+// QtTextArea: every change is an edit of the document that undo takes back; all
+// changes of one command form a single undo step.
 class QtTextArea : public TextArea {
   public:
     explicit QtTextArea(QPlainTextEdit* edit);
@@ -23,7 +30,7 @@ class QtTextArea : public TextArea {
     QtTextArea& operator=(const QtTextArea&) = delete;
 
     // The changes from here on, up to the next call, are undone together.
-    void BeginCommand() { joined_ = false; }
+    void beginCommand() { joined_ = false; }
 
     std::u16string_view Text() override;
     void SetText(std::u16string text) override;
@@ -31,7 +38,7 @@ class QtTextArea : public TextArea {
 
   private:
     // Replaces the whole text (whole == true) or adds to its end.
-    void Edit(const WidgetText& text, bool whole);
+    void change(const WidgetText& text, bool whole);
 
     QPlainTextEdit* edit_;
     // The text as last read; read again only after the document changed, since a

@@ -1,11 +1,11 @@
-#include "ui/qt_text_area.h"
+#include "ui/text_area/qt_text_area.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "ui/selection_mime_data.h"
-#include "ui/text_blocks.h"
+#include "ui/text_area/selection_mime_data.h"
+#include "ui/text_area/text_blocks.h"
 
 namespace flg2scn {
 
@@ -33,14 +33,14 @@ void QtTextArea::SetText(std::u16string text) {
     const WidgetText widget = ToWidgetText(text);
     // A large text is not held a third time while the document takes it in.
     text = std::u16string();
-    Edit(widget, true);
+    change(widget, true);
 }
 
 void QtTextArea::AppendText(std::u16string_view text) {
-    Edit(ToWidgetText(text), false);
+    change(ToWidgetText(text), false);
 }
 
-void QtTextArea::Edit(const WidgetText& text, bool whole) {
+void QtTextArea::change(const WidgetText& text, bool whole) {
     KeepCopiedText(edit_->document());
     QTextCursor cursor(edit_->document());
     if (joined_) {

@@ -1,4 +1,4 @@
-#include "ui/widget_text.h"
+#include "ui/text_area/widget_text.h"
 
 #include <algorithm>
 
@@ -29,7 +29,7 @@ class BlockBuilder {
         out_.chars.reserve(size);
     }
 
-    void Add(char16_t c) {
+    void add(char16_t c) {
         // Pieces count from the start of their line, wherever it stands in its
         // block; a surrogate pair stays in one piece.
         if (piece_length_ >= WidgetText::kPieceLength && !IsLowSurrogate(c)) {
@@ -45,7 +45,7 @@ class BlockBuilder {
     }
 
     // A block ends only at a line break, once it holds enough lines or characters.
-    void BreakLine() {
+    void breakLine() {
         piece_length_ = 0;
         if (++block_lines_ < lines_per_block_ && block_length_ < WidgetText::kPieceLength) {
             out_.chars += kLineSeparator;
@@ -57,7 +57,7 @@ class BlockBuilder {
         }
     }
 
-    WidgetText Take() { return std::move(out_); }
+    WidgetText take() { return std::move(out_); }
 
   private:
     const std::size_t lines_per_block_;
@@ -86,17 +86,17 @@ WidgetText ToWidgetText(std::u16string_view text, bool grouped) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
         if (text.substr(i, 2) == u"\r\n") {
-            blocks.BreakLine();
+            blocks.breakLine();
             ++i;
         } else if (c == u'\r') {
-            blocks.Add(kCrSymbol);
+            blocks.add(kCrSymbol);
         } else if (c == u'\n') {
-            blocks.Add(kLfSymbol);
+            blocks.add(kLfSymbol);
         } else {
-            blocks.Add(c);
+            blocks.add(c);
         }
     }
-    return blocks.Take();
+    return blocks.take();
 }
 
 WidgetText PastedWidgetText(std::u16string_view pasted) {
@@ -108,14 +108,14 @@ WidgetText PastedWidgetText(std::u16string_view pasted) {
         const char16_t c = pasted[i];
         if (pasted.substr(i, 2) == u"\r\n") {
             ++i;
-            blocks.BreakLine();
+            blocks.breakLine();
         } else if (IsPastedBreak(c)) {
-            blocks.BreakLine();
+            blocks.breakLine();
         } else {
-            blocks.Add(c);
+            blocks.add(c);
         }
     }
-    return blocks.Take();
+    return blocks.take();
 }
 
 void AppendFromWidgetText(std::u16string& text, std::u16string_view block) {

@@ -1,10 +1,10 @@
-#include "ui/selection_mime_data.h"
+#include "ui/text_area/selection_mime_data.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTextDocument>
 
-#include "ui/text_blocks.h"
+#include "ui/text_area/text_blocks.h"
 
 namespace flg2scn {
 

@@ -5,8 +5,8 @@
 #include <QTextLayout>
 #include <algorithm>
 
-#include "ui/text_edit.h"
-#include "ui/widget_text.h"
+#include "ui/text_area/text_edit.h"
+#include "ui/text_area/widget_text.h"
 
 namespace flg2scn {
 

@@ -1,4 +1,4 @@
-#include "ui/text_edit.h"
+#include "ui/text_area/text_edit.h"
 
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -13,8 +13,8 @@
 #include <utility>
 
 #include "ui/busy_cursor.h"
-#include "ui/selection_mime_data.h"
-#include "ui/text_blocks.h"
+#include "ui/text_area/selection_mime_data.h"
+#include "ui/text_area/text_blocks.h"
 
 namespace flg2scn {
 
