@@ -1,8 +1,5 @@
 #include "cli/convert_file.h"
 
-#include <strings.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <new>
 #include <variant>
@@ -10,7 +7,7 @@
 #include "conversion/flag_stream.h"
 #include "runtime/file_error.h"
 #include "runtime/file_reading.h"
-#include "runtime/file_writing.h"
+#include "runtime/file_system.h"
 #include "runtime/interruption.h"
 
 namespace flg2scn {
@@ -18,14 +15,14 @@ namespace flg2scn {
 namespace {
 
 // Hands a stream's bytes to the converter as they arrive.
-void FeedStream(int fd, const std::string& name, FlagStreamConverter& converter) {
+void FeedStream(NativeFile fd, const std::string& name, FlagStreamConverter& converter) {
     ReadPieces(fd, name, kMaxBatchFileBytes,
                [&](std::string_view piece) { converter.Feed(piece); });
 }
 
 void FeedInput(const std::string& input, FlagStreamConverter& converter) {
     if (input == kStandardStream) {
-        FeedStream(STDIN_FILENO, "standard input", converter);
+        FeedStream(StandardInput(), "standard input", converter);
     } else {
         const FileDescriptor file = OpenFileOrPipe(input, kMaxBatchFileBytes);
         FeedStream(file.get(), input, converter);
@@ -37,7 +34,10 @@ void FeedInput(const std::string& input, FlagStreamConverter& converter) {
 std::string ScenarioFileName(const std::string& flag_file) {
     constexpr std::size_t kExtension = 4;
     const std::size_t stem = flag_file.size() - std::min(flag_file.size(), kExtension);
-    if (::strcasecmp(flag_file.c_str() + stem, ".flg") == 0) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    std::string extension = flag_file.substr(stem);
+    std::transform(extension.begin(), extension.end(), extension.begin(), lower);
+    if (extension == ".flg") {
         return flag_file.substr(0, stem) + ".scn";
     }
     return flag_file + ".scn";
@@ -107,7 +107,7 @@ std::optional<ConversionFailure> BatchConversion::ConvertAndWrite(const std::str
         StopIfInterrupted();
         const std::string& bytes = std::get<std::string>(conversion);
         if (output == kStandardStream) {
-            WriteStreamBytes(STDOUT_FILENO, "standard output", bytes);
+            WriteStreamBytes(StandardOutput(), "standard output", bytes);
         } else {
             batch_.Add(output, bytes);
         }

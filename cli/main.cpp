@@ -9,6 +9,7 @@
 
 #include "cli/convert_file.h"
 #include "runtime/file_reading.h"
+#include "runtime/file_system.h"
 #include "runtime/interruption.h"
 
 namespace {
@@ -39,11 +40,13 @@ int UsageError(const std::string& problem) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    flg2scn::UseBinaryStandardStreams();
+    const std::vector<std::string> args = flg2scn::ProgramArguments(argc, argv);
     std::optional<std::string> output;
     std::vector<std::string> files;
     bool options_done = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
         if (options_done || arg == "-" || !arg.starts_with('-')) {
             files.emplace_back(arg);
         } else if (arg == "--") {
@@ -55,10 +58,10 @@ int main(int argc, char** argv) {
             std::printf("flg2scn-cli %s\n", FLG2SCN_VERSION);
             return 0;
         } else if (arg == "-o" || arg == "--output") {
-            if (i + 1 == argc) {
+            if (i + 1 == args.size()) {
                 return UsageError("option " + std::string(arg) + " needs an OUTPUT");
             }
-            output = argv[++i];
+            output = args[++i];
         } else if (arg.starts_with("--output=")) {
             output = std::string(arg.substr(9));
         } else if (arg.starts_with("-o")) {

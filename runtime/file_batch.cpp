@@ -1,12 +1,10 @@
 #include "runtime/file_batch.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
+#include <cstdint>
+
+#include "runtime/file_system.h"
+#include "runtime/interruption.h"
 
 namespace flg2scn {
 
@@ -16,39 +14,10 @@ struct FileBatch::Entry {
     std::optional<FileError> error;
 };
 
-namespace {
-
-// Holds back the signals that end a program by default, so that the names are
-// given completely (a held signal ends the program once they are).
-class TerminationHeld {
-  public:
-    TerminationHeld() {
-        sigset_t held;
-        sigemptyset(&held);
-        for (const int signal : {SIGHUP, SIGINT, SIGQUIT, SIGTERM}) {
-            sigaddset(&held, signal);
-        }
-        pthread_sigmask(SIG_BLOCK, &held, &old_);
-    }
-    ~TerminationHeld() { pthread_sigmask(SIG_SETMASK, &old_, nullptr); }
-    TerminationHeld(const TerminationHeld&) = delete;
-    TerminationHeld& operator=(const TerminationHeld&) = delete;
-
-  private:
-    sigset_t old_;
-};
-
-}  // namespace
-
 FileBatch::FileBatch() {
     // Each file is held open until Commit; leave most descriptors to the rest.
     constexpr std::size_t kMostFiles = 512;
-    struct rlimit limit {};
-    const std::size_t open_files =
-        ::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
-            ? static_cast<std::size_t>(limit.rlim_cur)
-            : kMostFiles;
-    capacity_ = std::clamp<std::size_t>(open_files / 4, 1, kMostFiles);
+    capacity_ = std::clamp<std::size_t>(OpenFileLimit().value_or(kMostFiles) / 4, 1, kMostFiles);
 }
 
 FileBatch::~FileBatch() = default;
@@ -77,19 +46,18 @@ bool FileBatch::Pending(const std::string& path) const {
     }
     // A name that does not exist yet may be one that Commit creates; one that
     // exists is ours only as an old file to be replaced (a new one has no name).
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
+    const std::optional<FileIdentity> file = IdentityOf(path);
+    if (!file) {
         return true;
     }
-    return std::any_of(files_.begin(), files_.end(), [&](const Entry& entry) {
-        return entry.file.Replaces(status.st_dev, status.st_ino);
-    });
+    return std::any_of(files_.begin(), files_.end(),
+                       [&](const Entry& entry) { return entry.file.Replaces(*file); });
 }
 
 // One file is synced by itself; a group by one sync of each file system it is
 // on, and where that fails, file by file to learn which.
 void FileBatch::Sync(const std::vector<Entry*>& entries) {
-    const auto sync_each = [&](dev_t device, bool all) {
+    const auto sync_each = [&](std::uint64_t device, bool all) {
         for (Entry* entry : entries) {
             if (all || entry->file.device() == device) {
                 if (const int error = entry->file.Sync(); error != 0) {
@@ -103,9 +71,9 @@ void FileBatch::Sync(const std::vector<Entry*>& entries) {
         sync_each(0, true);
         return;
     }
-    std::vector<dev_t> synced;
+    std::vector<std::uint64_t> synced;
     for (const Entry* entry : entries) {
-        const dev_t device = entry->file.device();
+        const std::uint64_t device = entry->file.device();
         if (std::find(synced.begin(), synced.end(), device) != synced.end()) {
             continue;
         }
@@ -144,10 +112,7 @@ std::vector<std::optional<FileError>> FileBatch::Commit() {
     }
     // Make the names durable; the new contents are in place either way.
     for (const std::string& folder : folders) {
-        const FileDescriptor opened(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (opened.get() >= 0) {
-            ::fsync(opened.get());
-        }
+        SyncFolder(folder);
     }
     std::vector<std::optional<FileError>> errors;
     for (Entry& entry : files_) {

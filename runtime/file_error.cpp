@@ -1,5 +1,6 @@
 #include "runtime/file_error.h"
 
+#include <cerrno>
 #include <system_error>
 
 namespace flg2scn {
@@ -21,6 +22,20 @@ FileError::FileError(Operation operation, std::string path, std::string reason)
       reason(std::move(reason)) {}
 
 std::string SystemReason(int error) {
+#ifdef _WIN32
+    // In the words of the GNU C library, which Windows's C library words
+    // otherwise for some, so that both builds tell a reason alike.
+    switch (error) {
+        case ENOMEM:
+            return "Cannot allocate memory";
+        case EIO:
+            return "Input/output error";
+        case ENAMETOOLONG:
+            return "File name too long";
+        default:
+            break;
+    }
+#endif
     return std::generic_category().message(error);
 }
 

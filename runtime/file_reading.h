@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "runtime/file_descriptor.h"
+#include "runtime/file_system.h"
 
 namespace flg2scn {
 
@@ -23,16 +24,13 @@ FileDescriptor OpenRegularFile(const std::string& path, std::size_t max_bytes,
 // its opening waits for a writer.
 FileDescriptor OpenFileOrPipe(const std::string& path, std::size_t max_bytes);
 
-// Whether `path` names a pipe or FIFO.
-bool IsPipe(const std::string& path);
-
 // All bytes of a regular file, opened as OpenRegularFile does.
 std::string ReadFileBytes(const std::string& path, std::size_t max_bytes);
 
 // Reads an open stream to its end in pieces, handing each to `piece`; fails once
 // more than `max_bytes` arrive, and stops with Interruption once a caught signal
 // came. Errors name the stream `name`. Returns the count.
-std::size_t ReadPieces(int fd, const std::string& name, std::size_t max_bytes,
+std::size_t ReadPieces(NativeFile fd, const std::string& name, std::size_t max_bytes,
                        const std::function<void(std::string_view)>& piece);
 
 }  // namespace flg2scn

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <memory>
+
 namespace flg2scn {
 
 // Ctrl+C (SIGINT), SIGTERM and SIGHUP, caught so that a batch can keep what it
-// finished before it ends as the signal would have ended it.
+// finished before it ends as the signal would have ended it. On Windows, Ctrl+C,
+// Ctrl+Break and the console's closing stand for them. One implementation for
+// POSIX (interruption_posix.cpp), one for Windows (interruption_win32.cpp).
 
 // Thrown where work stops because a signal came.
 struct Interruption {};
@@ -21,5 +25,21 @@ void StopIfInterrupted();
 
 // Ends the process as the signal that came would have ended it.
 [[noreturn]] void EndAsInterrupted();
+
+// Holds back the signals that end a program by default while it lives, so that
+// work such as giving names is done completely; a held signal ends the program
+// once it is let go, or is caught then.
+class TerminationHeld {
+  public:
+    TerminationHeld();
+    ~TerminationHeld();
+    TerminationHeld(const TerminationHeld&) = delete;
+    TerminationHeld& operator=(const TerminationHeld&) = delete;
+
+  private:
+    // What to go back to.
+    struct Before;
+    std::unique_ptr<Before> before_;
+};
 
 }  // namespace flg2scn

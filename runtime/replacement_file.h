@@ -1,11 +1,11 @@
 #pragma once
 
-#include <sys/types.h>
-
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "runtime/file_descriptor.h"
+#include "runtime/file_system.h"
 
 namespace flg2scn {
 
@@ -19,7 +19,9 @@ namespace flg2scn {
 // and its target replaced. A name that exists and is not a regular file (a
 // device, a FIFO) is opened and written in place, and Publish has nothing to do.
 //
-// Failures are FileErrors naming the path as the caller gave it.
+// Failures are FileErrors naming the path as the caller gave it. One
+// implementation for POSIX (replacement_file_posix.cpp), one for Windows
+// (replacement_file_win32.cpp).
 class ReplacementFile {
   public:
     // Opens the new contents for `path`. An old file that may not be written (its
@@ -44,9 +46,9 @@ class ReplacementFile {
     // The target's folder, whose entries Publish changes.
     const std::string& folder() const { return folder_; }
     // The file system the new contents are on.
-    dev_t device() const { return device_; }
-    // Whether the file with this device and inode is the old file to be replaced.
-    bool Replaces(dev_t device, ino_t inode) const;
+    std::uint64_t device() const { return device_; }
+    // Whether `file` is the old file to be replaced.
+    bool Replaces(const FileIdentity& file) const { return had_old_ && old_ == file; }
 
   private:
     void Open();
@@ -55,13 +57,12 @@ class ReplacementFile {
     std::string path_;    // as the caller named it, for messages
     std::string target_;  // the name it replaces, links followed
     std::string folder_;
-    FileDescriptor file_{-1};
+    FileDescriptor file_;
     std::string temporary_;  // the hidden name of a named temporary file, else empty
-    dev_t device_ = 0;
+    std::uint64_t device_ = 0;
     bool in_place_ = false;
     bool had_old_ = false;
-    dev_t old_device_ = 0;
-    ino_t old_inode_ = 0;
+    FileIdentity old_;
 };
 
 }  // namespace flg2scn

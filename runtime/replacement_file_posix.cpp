@@ -13,7 +13,6 @@
 #include <utility>
 
 #include "runtime/file_error.h"
-#include "runtime/file_writing.h"
 
 namespace flg2scn {
 
@@ -200,8 +199,8 @@ ReplacementFile::ReplacementFile(const std::string& path) : path_(path) {
             Fail(path, errno);
         }
         had_old_ = true;
-        old_device_ = old_status.st_dev;
-        old_inode_ = old_status.st_ino;
+        old_ = {static_cast<std::uint64_t>(old_status.st_dev),
+                static_cast<std::uint64_t>(old_status.st_ino)};
     } else if (errno == ENOENT) {
         target_ = FollowLinks(path);
     } else {
@@ -214,7 +213,7 @@ ReplacementFile::ReplacementFile(const std::string& path) : path_(path) {
         if (::fstat(file_.get(), &status) != 0) {
             Fail(path, errno);
         }
-        device_ = status.st_dev;
+        device_ = static_cast<std::uint64_t>(status.st_dev);
         SetOwnerAndMode(path, file_.get(), status, had_old_ ? &old_status : nullptr);
     } catch (...) {
         Discard();
@@ -231,8 +230,7 @@ ReplacementFile::ReplacementFile(ReplacementFile&& other) noexcept
       device_(other.device_),
       in_place_(other.in_place_),
       had_old_(other.had_old_),
-      old_device_(other.old_device_),
-      old_inode_(other.old_inode_) {}
+      old_(other.old_) {}
 
 ReplacementFile::~ReplacementFile() {
     Discard();
@@ -255,10 +253,6 @@ int ReplacementFile::Sync() const {
 
 int ReplacementFile::SyncFileSystem() const {
     return ::syncfs(file_.get()) == 0 ? 0 : errno;
-}
-
-bool ReplacementFile::Replaces(dev_t device, ino_t inode) const {
-    return had_old_ && old_device_ == device && old_inode_ == inode;
 }
 
 void ReplacementFile::Publish() {

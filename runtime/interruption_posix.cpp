@@ -53,4 +53,21 @@ void EndAsInterrupted() {
     std::_Exit(128 + signal);
 }
 
+struct TerminationHeld::Before {
+    sigset_t mask;
+};
+
+TerminationHeld::TerminationHeld() : before_(std::make_unique<Before>()) {
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signal : {SIGHUP, SIGINT, SIGQUIT, SIGTERM}) {
+        sigaddset(&held, signal);
+    }
+    pthread_sigmask(SIG_BLOCK, &held, &before_->mask);
+}
+
+TerminationHeld::~TerminationHeld() {
+    pthread_sigmask(SIG_SETMASK, &before_->mask, nullptr);
+}
+
 }  // namespace flg2scn

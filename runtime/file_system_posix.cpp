@@ -1,0 +1,131 @@
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "runtime/file_error.h"
+#include "runtime/file_system.h"
+#include "runtime/interruption.h"
+
+namespace flg2scn {
+
+namespace {
+
+[[noreturn]] void FailReading(const std::string& path, int error) {
+    throw FileError(FileError::Operation::kRead, path, SystemReason(error));
+}
+
+}  // namespace
+
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+    return {argv, argv + argc};
+}
+
+void UseBinaryStandardStreams() {}
+
+NativeFile NoFile() {
+    return -1;
+}
+
+int FileDescriptor::Close() {
+    if (fd_ < 0) {
+        return 0;
+    }
+    const int result = ::close(std::exchange(fd_, -1));
+    return result == 0 ? 0 : errno;
+}
+
+NativeFile StandardInput() {
+    return STDIN_FILENO;
+}
+
+NativeFile StandardOutput() {
+    return STDOUT_FILENO;
+}
+
+FileDescriptor OpenForReading(const std::string& path, FileKind& kind, std::uint64_t& size) {
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status {};
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0) {
+        FailReading(path, errno);
+    }
+    kind = S_ISREG(status.st_mode)    ? FileKind::kRegular
+           : S_ISFIFO(status.st_mode) ? FileKind::kPipe
+           : S_ISDIR(status.st_mode)  ? FileKind::kFolder
+                                      : FileKind::kOther;
+    size = static_cast<std::uint64_t>(status.st_size);
+    return file;
+}
+
+FileDescriptor OpenPipe(const std::string& path) {
+    // Blocking, so that reading waits for the writer as standard input does.
+    FileDescriptor pipe(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (pipe.get() < 0) {
+        if (errno == EINTR) {
+            StopIfInterrupted();
+        }
+        FailReading(path, errno);
+    }
+    return pipe;
+}
+
+bool IsPipe(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISFIFO(status.st_mode);
+}
+
+// A signal that interrupts a read is retried unless it is one of the caught
+// interruptions.
+std::size_t ReadSome(NativeFile file, const std::string& name, char* buffer, std::size_t size) {
+    for (;;) {
+        const ssize_t got = ::read(file, buffer, size);
+        if (got >= 0) {
+            return static_cast<std::size_t>(got);
+        }
+        if (errno != EINTR) {
+            FailReading(name, errno);
+        }
+        StopIfInterrupted();
+    }
+}
+
+void WriteStreamBytes(NativeFile file, const std::string& name, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t wrote = ::write(file, bytes.data(), bytes.size());
+        if (wrote < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw FileError(FileError::Operation::kWrite, name, SystemReason(errno));
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(wrote));
+    }
+}
+
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return std::nullopt;
+    }
+    return FileIdentity{static_cast<std::uint64_t>(status.st_dev),
+                        static_cast<std::uint64_t>(status.st_ino)};
+}
+
+std::optional<std::size_t> OpenFileLimit() {
+    struct rlimit limit {};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(limit.rlim_cur);
+}
+
+void SyncFolder(const std::string& folder) {
+    const FileDescriptor opened(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (opened.get() >= 0) {
+        ::fsync(opened.get());
+    }
+}
+
+}  // namespace flg2scn

@@ -1,0 +1,151 @@
+#include <windows.h>
+
+#include <cerrno>
+#include <random>
+#include <utility>
+
+#include "runtime/file_error.h"
+#include "runtime/replacement_file.h"
+#include "runtime/windows_text.h"
+
+namespace flg2scn {
+
+namespace {
+
+[[noreturn]] void Fail(const std::string& path, int error) {
+    throw FileError(FileError::Operation::kWrite, path, SystemReason(error));
+}
+
+std::string Folder(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    if (slash == std::string::npos) {
+        // "C:name" is in the drive's current folder.
+        return path.size() >= 2 && path[1] == ':' ? path.substr(0, 2) : ".";
+    }
+    return slash == 0 || (slash == 2 && path[1] == ':') ? path.substr(0, slash + 1)
+                                                        : path.substr(0, slash);
+}
+
+std::string HiddenName(const std::string& folder) {
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static std::mt19937 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string name = folder;
+    if (name.back() != '/' && name.back() != '\\' && name.back() != ':') {
+        name += '\\';
+    }
+    name += ".flg2scn-";
+    for (int i = 0; i < 6; ++i) {
+        name += kLetters[pick(generator)];
+    }
+    return name;
+}
+
+}  // namespace
+
+ReplacementFile::ReplacementFile(const std::string& path) : path_(path), target_(path) {
+    const std::wstring wide = Wide(path);
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+            Fail(path, EISDIR);
+        }
+        FileDescriptor existing(::CreateFileW(wide.c_str(), GENERIC_WRITE,
+                                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        // A device (NUL, CON) or a pipe is written in place.
+        if (existing.is_open() && ::GetFileType(existing.get()) != FILE_TYPE_DISK) {
+            file_ = std::move(existing);
+            in_place_ = true;
+            return;
+        }
+        // The old file is replaced, not written to; still, one that may not be
+        // written is kept.
+        if (attributes & FILE_ATTRIBUTE_READONLY) {
+            Fail(path, EACCES);
+        }
+        had_old_ = true;
+        old_ = IdentityOf(path).value_or(FileIdentity{});
+    } else if (const DWORD error = ::GetLastError();
+               error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+        Fail(path, ErrnoOf(error));
+    }
+    folder_ = Folder(path);
+    for (int tries = 0; tries < 100 && !file_.is_open(); ++tries) {
+        temporary_ = HiddenName(folder_);
+        file_ = FileDescriptor(::CreateFileW(Wide(temporary_).c_str(), GENERIC_WRITE, 0, nullptr,
+                                             CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file_.is_open() && ::GetLastError() != ERROR_FILE_EXISTS) {
+            break;
+        }
+    }
+    if (!file_.is_open()) {
+        const int error = ErrnoOf(::GetLastError());
+        temporary_.clear();
+        if (error == ENOENT) {
+            Fail(path, error);
+        }
+        // The refusal is the folder's, even where the old file itself may be written.
+        throw FileError(
+            FileError::Operation::kWrite, path,
+            "the folder " + folder_ + " cannot be written to (" + SystemReason(error) + ")");
+    }
+    device_ = IdentityOf(temporary_).value_or(FileIdentity{}).device;
+}
+
+ReplacementFile::ReplacementFile(ReplacementFile&& other) noexcept
+    : path_(std::move(other.path_)),
+      target_(std::move(other.target_)),
+      folder_(std::move(other.folder_)),
+      file_(std::move(other.file_)),
+      temporary_(std::exchange(other.temporary_, {})),
+      device_(other.device_),
+      in_place_(other.in_place_),
+      had_old_(other.had_old_),
+      old_(other.old_) {}
+
+ReplacementFile::~ReplacementFile() {
+    Discard();
+}
+
+// A file is deleted once it is closed.
+void ReplacementFile::Discard() {
+    if (!temporary_.empty()) {
+        file_.Close();
+        ::DeleteFileW(Wide(temporary_).c_str());
+        temporary_.clear();
+    }
+}
+
+void ReplacementFile::Write(std::string_view bytes) {
+    WriteStreamBytes(file_.get(), path_, bytes);
+}
+
+int ReplacementFile::Sync() const {
+    return ::FlushFileBuffers(file_.get()) ? 0 : ErrnoOf(::GetLastError());
+}
+
+// Windows syncs no more than one file at a time.
+int ReplacementFile::SyncFileSystem() const {
+    return Sync();
+}
+
+void ReplacementFile::Publish() {
+    const int error = file_.Close();
+    if (in_place_) {
+        if (error != 0) {
+            Fail(path_, error);
+        }
+        return;
+    }
+    if (error != 0 || !::MoveFileExW(Wide(temporary_).c_str(), Wide(target_).c_str(),
+                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const int reason = error != 0 ? error : ErrnoOf(::GetLastError());
+        Discard();
+        Fail(path_, reason);
+    }
+    temporary_.clear();
+}
+
+}  // namespace flg2scn
