@@ -7,17 +7,19 @@ FUZZ_SECONDS ?= 300
 # peak memory, the desktop file and AppStream validators, clang with libFuzzer's
 # runtime for the fuzzers, clang-tidy and clang-format for the lint. Packaging:
 # dpkg-shlibdeps (dpkg-dev) and file, which CPack uses to find libraries; lintian
-# checks the package.
+# checks the package. Windows: the MinGW-w64 cross compiler, and wine to run what
+# it builds.
 DEB_PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev \
                 xvfb xauth xdotool time desktop-file-utils appstream dpkg-dev file lintian \
-                clang-14 libclang-rt-14-dev clang-tidy clang-format
+                clang-14 libclang-rt-14-dev clang-tidy clang-format \
+                g++-mingw-w64-x86-64-posix wine wine64
 
 SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 JOBS := $(shell nproc)
 
 .PHONY: all deps configure build run unit test sanitize fuzz-build fuzz-smoke fuzz lint \
-        bench package clean
+        bench package windows windows-test clean
 
 all: build
 
@@ -52,8 +54,20 @@ unit: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure
 
 # Everything: the tests, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a short run of every fuzzer, and the lint.
-test: lint fuzz-smoke sanitize unit
+# UndefinedBehaviorSanitizer, a short run of every fuzzer, the lint, and the
+# Windows build's tests under wine.
+test: lint fuzz-smoke sanitize unit windows-test
+
+# flg2scn-cli.exe, the plain test suites and the zip for Windows, in build-windows/.
+# The Linux build's flg2scn-cli is what the Windows one is held against.
+windows: build
+	cmake --preset windows -DFLG2SCN_LINUX_CLI=$(CURDIR)/$(BUILD_DIR)/cli/flg2scn-cli
+	cmake --build build-windows
+
+# wine keeps its own Windows in a folder of the build, made on the first run.
+windows-test: windows
+	WINEPREFIX=$(CURDIR)/build-windows/wine WINEDEBUG=-all \
+	  ctest --test-dir build-windows --output-on-failure
 
 sanitize: deps
 	cmake --preset sanitize
@@ -91,4 +105,4 @@ bench: build
 	$(BUILD_DIR)/bench/flg2scn-bench
 
 clean:
-	rm -rf $(BUILD_DIR) build-sanitize build-fuzz
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-windows

@@ -1,8 +1,7 @@
 #include "support/temp_dir.h"
 
-#include <stdlib.h>
-
 #include <fstream>
+#include <random>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -10,11 +9,16 @@
 namespace flg2scn::test {
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "flg2scn-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("mkdtemp failed");
+    std::random_device random;
+    for (int tries = 0; tries < 100; ++tries) {
+        path_ =
+            std::filesystem::temp_directory_path() / ("flg2scn-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(path_)) {
+            return;
+        }
     }
-    path_ = pattern;
+    throw std::runtime_error("no fresh folder in " +
+                             std::filesystem::temp_directory_path().string());
 }
 
 TempDir::~TempDir() {

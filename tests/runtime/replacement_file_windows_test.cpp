@@ -1,0 +1,59 @@
+// What replacing a file meets on Windows and not on POSIX.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <iterator>
+
+#include "runtime/file_error.h"
+#include "runtime/text_file.h"
+#include "support/temp_dir.h"
+
+namespace flg2scn {
+namespace {
+
+// A read-only target and one that another program holds open without sharing are
+// refused, and each keeps its old contents; nothing else is left in the folder.
+TEST(ReplacementFileWindows, RefusedTargetsKeepTheirContents) {
+    test::TempDir dir;
+    const std::string read_only = dir.Path("read-only.scn");
+    const std::string held = dir.Path("held.scn");
+    test::WriteBytes(read_only, "old");
+    test::WriteBytes(held, "old");
+    ASSERT_TRUE(::SetFileAttributesA(read_only.c_str(), FILE_ATTRIBUTE_READONLY));
+    const HANDLE holder = ::CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    for (const std::string& target : {read_only, held}) {
+        try {
+            WriteTextFile(target, u"new");
+            ADD_FAILURE() << target << " was written";
+        } catch (const FileError& error) {
+            EXPECT_EQ(error.reason, "Permission denied") << target;
+        }
+    }
+    ::CloseHandle(holder);
+    ::SetFileAttributesA(read_only.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(test::ReadBytes(read_only) + test::ReadBytes(held), "oldold");
+    EXPECT_EQ(dir.Names(), "held.scn read-only.scn");
+}
+
+// A name that the ANSI code page cannot hold is written and read, and an old
+// file is replaced.
+TEST(ReplacementFileWindows, NamesOutsideTheAnsiCodePage) {
+    test::TempDir dir;
+    const std::u8string name = u8"\u03A9-\u65E5\u672C.scn";
+    const std::filesystem::path path = dir.path() / name;
+    WriteTextFile(path, u"old");
+    WriteTextFile(path, u"#\u00E9");
+    EXPECT_EQ(ReadTextFile(path), u"#\u00E9\r\n");
+    EXPECT_EQ(std::filesystem::file_size(dir.path() / name), 4U);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+}  // namespace
+}  // namespace flg2scn
