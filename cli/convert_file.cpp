@@ -49,8 +49,7 @@ void BatchConversion::Convert(const std::string& input, const std::string& outpu
     // once it is written, as if each file were done before the next.
     // A stream may keep its reader waiting as long as it likes, so what is done
     // is named before it is read.
-    const bool stream = input == kStandardStream || IsPipe(input);
-    if ((!stream && batch_.Pending(input)) || (stream && batch_.size() > 0)) {
+    if (input == kStandardStream || IsPipe(input) || batch_.Pending(input)) {
         Commit();
     }
     const std::size_t writes = batch_.size();

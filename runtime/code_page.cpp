@@ -1,5 +1,6 @@
 #include "runtime/code_page.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -20,13 +21,12 @@ bool EncodeChar(char16_t c, char& byte) {
         byte = static_cast<char>(c);
         return true;
     }
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == c) {
-            byte = static_cast<char>(0x80 + i);
-            return true;
-        }
+    const auto* found = std::find(kHighControls.begin(), kHighControls.end(), c);
+    if (found == kHighControls.end()) {
+        return false;
     }
-    return false;
+    byte = static_cast<char>(0x80 + (found - kHighControls.begin()));
+    return true;
 }
 
 std::string Describe(char16_t character, std::size_t line, std::size_t column) {

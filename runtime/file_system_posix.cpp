@@ -30,10 +30,10 @@ NativeFile NoFile() {
 }
 
 int FileDescriptor::Close() {
-    if (fd_ < 0) {
+    if (!is_open()) {
         return 0;
     }
-    const int result = ::close(std::exchange(fd_, -1));
+    const int result = ::close(std::exchange(fd_, NoFile()));
     return result == 0 ? 0 : errno;
 }
 

@@ -42,13 +42,11 @@ void StopIfInterrupted() {
     }
 }
 
+// The signal is not held back here, so raising it with its default action ends
+// the program; exiting with the shell's status for it is the fallback.
 void EndAsInterrupted() {
     const int signal = caught_signal;
     std::signal(signal, SIG_DFL);
-    sigset_t unblocked;
-    sigemptyset(&unblocked);
-    sigaddset(&unblocked, signal);
-    ::pthread_sigmask(SIG_UNBLOCK, &unblocked, nullptr);
     std::raise(signal);
     std::_Exit(128 + signal);
 }

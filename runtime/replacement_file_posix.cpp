@@ -153,23 +153,18 @@ std::string HiddenName(const std::string& folder) {
 // Opens a name that is not a regular file for writing in place. Non-blocking, so
 // that a FIFO without a reader fails at once instead of waiting; once open, the
 // writes block as usual.
-int OpenInPlace(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC);
+FileDescriptor OpenInPlace(const std::string& path) {
+    FileDescriptor file(::open(path.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
-    if (fd < 0 && errno == ENXIO && ::stat(path.c_str(), &status) == 0 &&
+    if (!file.is_open() && errno == ENXIO && ::stat(path.c_str(), &status) == 0 &&
         S_ISFIFO(status.st_mode)) {
         throw WriteError(path, "no program is reading from it");
     }
-    if (fd < 0) {
+    // Setting the status flags to none clears O_NONBLOCK; the access mode stays.
+    if (!file.is_open() || ::fcntl(file.get(), F_SETFL, 0) != 0) {
         Fail(path, errno);
     }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        const int error = errno;
-        ::close(fd);
-        Fail(path, error);
-    }
-    return fd;
+    return file;
 }
 
 }  // namespace
@@ -185,7 +180,7 @@ ReplacementFile::ReplacementFile(const std::string& path) : path_(path) {
     }
     if (exists) {
         if (!S_ISREG(old_status.st_mode)) {
-            file_ = FileDescriptor(OpenInPlace(path));
+            file_ = OpenInPlace(path);
             in_place_ = true;
             return;
         }

@@ -12,15 +12,15 @@ std::optional<std::filesystem::path> QtFileDialog::AskOpen(const std::filesystem
     // name that ends in a file name selects that file.
     QFileDialog dialog(parent_, QString(), ToQString(start),
                        QStringLiteral("Flag Files (*.flg);;All files (*)"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // A dialog opens files unless told otherwise.
     dialog.setFileMode(QFileDialog::ExistingFile);
     return ask(dialog);
 }
 
 std::optional<std::filesystem::path> QtFileDialog::AskSave() {
     QFileDialog dialog(parent_, QString(), QString(), QStringLiteral("Scenario File (*.scn)"));
+    // Any name may be chosen unless told otherwise.
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("scn"));
     return ask(dialog);
 }

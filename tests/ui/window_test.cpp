@@ -68,11 +68,17 @@ class WindowTest : public QObject {
   private slots:
     void menusTitleAndAbout() {
         ScriptedWindow w;
-        const std::pair<const char*, const char*> captions[] = {
-            {"mnuFile", "&File"}, {"mnuLoadFLG", "&Load .FLG"},  {"mnuSaveSCN", "&Save .SCN"},
-            {"mnuExit", "E&xit"}, {"mnuConvert", "&Convert It"}, {"mnuAbout", "&About"}};
-        for (const auto& [name, caption] : captions) {
+        using Keys = QKeySequence::StandardKey;
+        const std::tuple<const char*, const char*, Keys> captions[] = {
+            {"mnuFile", "&File", Keys::UnknownKey},
+            {"mnuLoadFLG", "&Load .FLG", Keys::Open},
+            {"mnuSaveSCN", "&Save .SCN", Keys::Save},
+            {"mnuExit", "E&xit", Keys::Quit},
+            {"mnuConvert", "&Convert It", Keys::UnknownKey},
+            {"mnuAbout", "&About", Keys::UnknownKey}};
+        for (const auto& [name, caption, keys] : captions) {
             QCOMPARE(w.window.findChild<QAction*>(name)->text(), caption);
+            QCOMPARE(w.window.findChild<QAction*>(name)->shortcut(), QKeySequence(keys));
         }
         QCOMPARE(w.window.objectName() + w.window.windowTitle(),
                  "Form1Tovrin's Flag to Scenario Converter");
