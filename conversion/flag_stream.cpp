@@ -104,11 +104,6 @@ void FlagStreamConverter::EndFlagLine(std::string_view last_part) {
 
 FileConversion FlagStreamConverter::Finish() {
     splitter_.Finish();
-    // Measured first, so that the bytes are made once at their size: a long line
-    // is then held twice over, as it was kept and in the bytes. Every character
-    // is one byte, since all of them are the code page's: the fixed text is ASCII
-    // and the rest comes from the file's decoded bytes.
-    constexpr std::string_view kLastLineEnd = "\r\n";
     if (lines_ == 0) {
         return Problem::kNothingToConvert;
     }
@@ -118,6 +113,11 @@ FileConversion FlagStreamConverter::Finish() {
     if (const std::optional<Problem> problem = CheckFlags(reader_.flags())) {
         return *problem;
     }
+    // Measured first, so that the bytes are made once at their size: a long line
+    // is then held twice over, as it was kept and in the bytes. Every character
+    // is one byte, since all of them are the code page's: the fixed text is ASCII
+    // and the rest comes from the file's decoded bytes.
+    constexpr std::string_view kLastLineEnd = "\r\n";
     std::size_t length = kLastLineEnd.size();
     std::string file;
     try {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "runtime/file_descriptor.h"
 #include "runtime/file_system.h"
@@ -29,7 +30,17 @@ class ReplacementFile {
     explicit ReplacementFile(const std::string& path);
     // Discards the new contents unless they were published.
     ~ReplacementFile();
-    ReplacementFile(ReplacementFile&& other) noexcept;
+    ReplacementFile(ReplacementFile&& other) noexcept
+        : path_(std::move(other.path_)),
+          target_(std::move(other.target_)),
+          folder_(std::move(other.folder_)),
+          file_(std::move(other.file_)),
+          // Cleared, so that only this one discards the new contents.
+          temporary_(std::exchange(other.temporary_, {})),
+          device_(other.device_),
+          in_place_(other.in_place_),
+          had_old_(other.had_old_),
+          old_(other.old_) {}
     ReplacementFile& operator=(ReplacementFile&&) = delete;
 
     void Write(std::string_view bytes);

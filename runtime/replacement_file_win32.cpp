@@ -94,17 +94,6 @@ ReplacementFile::ReplacementFile(const std::string& path) : path_(path), target_
     device_ = IdentityOf(temporary_).value_or(FileIdentity{}).device;
 }
 
-ReplacementFile::ReplacementFile(ReplacementFile&& other) noexcept
-    : path_(std::move(other.path_)),
-      target_(std::move(other.target_)),
-      folder_(std::move(other.folder_)),
-      file_(std::move(other.file_)),
-      temporary_(std::exchange(other.temporary_, {})),
-      device_(other.device_),
-      in_place_(other.in_place_),
-      had_old_(other.had_old_),
-      old_(other.old_) {}
-
 ReplacementFile::~ReplacementFile() {
     Discard();
 }
