@@ -72,7 +72,7 @@ std::u16string NumberText(double value) {
     }
     std::string text = " ";
     if (value != 0) {
-        if (value < 0) {
+        if (std::signbit(value)) {
             text += '-';
         }
         const Rounded r = RoundTo15Digits(std::fabs(value));

@@ -84,17 +84,17 @@ mode_t FileModeMask() {
 // system has them, else a hidden temporary one whose name goes to `temporary`.
 int OpenNewFile(const std::string& path, const std::string& folder, std::string& temporary) {
     int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-    if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+    if (fd == -1 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
         temporary = folder + "/.flg2scn-XXXXXX";
         fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-        if (fd < 0) {
+        if (fd == -1) {
             temporary.clear();
         }
     }
-    if (fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+    if (fd == -1 && (errno == ENOENT || errno == ENOTDIR)) {
         Fail(path, errno);
     }
-    if (fd < 0) {
+    if (fd == -1) {
         // The refusal is the folder's, even where the old file itself may be written.
         throw WriteError(
             path, "the folder " + folder + " cannot be written to (" + SystemReason(errno) + ")");
