@@ -120,29 +120,34 @@ TEST(Cli, ManyFilesWithFewDescriptors) {
     EXPECT_EQ(ReadBytes(dir.Path("39.scn")), kHarbourScn);
 }
 
-// Ended by SIGTERM while it waits for a pipe's writer (it holds the writing end
-// itself): the file converted before is named before the wait and stays, none
-// after, and the program ends by the signal, as it would have without catching it.
+// Ended by SIGTERM while it waits for a pipe's writer (to open it, or, where
+// it holds the writing end itself, to read it): the file converted before is
+// named before the wait and stays, none after, nothing is told, and the
+// program ends by the signal, as it would have without catching it.
 TEST(Cli, ASignalKeepsWhatWasConvertedBeforeIt) {
-    TempDir dir;
-    WriteBytes(dir.Path("a.flg"), kHarbourFlg);
-    WriteBytes(dir.Path("b.flg"), kHarbourFlg);
-    ASSERT_EQ(::mkfifo(dir.Path("f.flg").c_str(), 0600), 0);
-    const pid_t cli = ::fork();
-    if (cli == 0) {
-        // The pipe's writer, so that reading it waits.
-        if (::chdir(dir.path().c_str()) == 0 && ::open("f.flg", O_RDWR) >= 0) {
-            ::execl(FLG2SCN_CLI_PATH, FLG2SCN_CLI_PATH, "a.flg", "f.flg", "b.flg", nullptr);
+    for (const bool holds_writer : {false, true}) {
+        TempDir dir;
+        WriteBytes(dir.Path("a.flg"), kHarbourFlg);
+        WriteBytes(dir.Path("b.flg"), kHarbourFlg);
+        ASSERT_EQ(::mkfifo(dir.Path("f.flg").c_str(), 0600), 0);
+        const pid_t cli = ::fork();
+        if (cli == 0) {
+            const int err = ::open(dir.Path("err").c_str(), O_WRONLY | O_CREAT, 0600);
+            if (::chdir(dir.path().c_str()) == 0 && ::dup2(err, STDERR_FILENO) >= 0 &&
+                (!holds_writer || ::open("f.flg", O_RDWR) >= 0)) {
+                ::execl(FLG2SCN_CLI_PATH, FLG2SCN_CLI_PATH, "a.flg", "f.flg", "b.flg", nullptr);
+            }
+            std::_Exit(127);
         }
-        std::_Exit(127);
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        EXPECT_EQ(ReadBytes(dir.Path("a.scn")), kHarbourScn);
+        ::kill(cli, SIGTERM);
+        int status = 0;
+        ASSERT_EQ(::waitpid(cli, &status, 0), cli);
+        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+        EXPECT_EQ(ReadBytes(dir.Path("err")), "");
+        EXPECT_EQ(dir.Names(), "a.flg a.scn b.flg err f.flg");
     }
-    std::this_thread::sleep_for(std::chrono::seconds(1));
-    EXPECT_EQ(ReadBytes(dir.Path("a.scn")), kHarbourScn);
-    ::kill(cli, SIGTERM);
-    int status = 0;
-    ASSERT_EQ(::waitpid(cli, &status, 0), cli);
-    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
-    EXPECT_EQ(dir.Names(), "a.flg a.scn b.flg f.flg");
 }
 
 TEST(Cli, StandardStreamsOutputsAndUsage) {
