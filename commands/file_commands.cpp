@@ -25,10 +25,8 @@ bool FileCommands::LoadFile(const std::filesystem::path& name) {
         TellFileError(messages_, name, error);
         return false;
     } catch (const std::bad_alloc&) {
-        const std::u8string utf8_name = name.u8string();
         TellFileError(messages_, name,
-                      FileError(FileError::Operation::kRead,
-                                std::string(utf8_name.begin(), utf8_name.end()), "out of memory"));
+                      FileError(FileError::Operation::kRead, Utf8Name(name), "out of memory"));
         return false;
     }
     text_area_.SetText(std::move(text));

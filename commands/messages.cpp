@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "runtime/text_file.h"
+
 namespace flg2scn {
 
 void TellProblem(MessageBox& messages, Problem problem) {
@@ -23,8 +25,7 @@ void TellFileError(MessageBox& messages, const std::filesystem::path& name,
                    const FileError& error) {
     std::string text =
         error.operation == FileError::Operation::kRead ? "Cannot read file " : "Cannot write file ";
-    const std::u8string utf8_name = name.u8string();
-    text.append(utf8_name.begin(), utf8_name.end());
+    text += Utf8Name(name);
     text += ":\r\n";
     text += error.reason;
     text += ".";

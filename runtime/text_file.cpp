@@ -6,6 +6,11 @@
 
 namespace flg2scn {
 
+std::string Utf8Name(const std::filesystem::path& path) {
+    const std::u8string name = path.u8string();
+    return {name.begin(), name.end()};
+}
+
 std::string TextFileBytes(std::u16string_view text) {
     std::string bytes = EncodeText(text);
     bytes += "\r\n";
@@ -13,13 +18,6 @@ std::string TextFileBytes(std::u16string_view text) {
 }
 
 namespace {
-
-// The file rules name files in UTF-8 on every system; on POSIX that is the
-// name's own bytes.
-std::string FileName(const std::filesystem::path& path) {
-    const std::u8string name = path.u8string();
-    return {name.begin(), name.end()};
-}
 
 std::string BytesToWrite(const std::string& path, std::u16string_view text) {
     try {
@@ -32,11 +30,11 @@ std::string BytesToWrite(const std::string& path, std::u16string_view text) {
 }  // namespace
 
 std::u16string ReadTextFile(const std::filesystem::path& path, std::size_t max_bytes) {
-    return DecodeLines(ReadFileBytes(FileName(path), max_bytes));
+    return DecodeLines(ReadFileBytes(Utf8Name(path), max_bytes));
 }
 
 void WriteTextFile(const std::filesystem::path& path, std::u16string_view text) {
-    WriteFileAtomically(FileName(path), BytesToWrite(FileName(path), text));
+    WriteFileAtomically(Utf8Name(path), BytesToWrite(Utf8Name(path), text));
 }
 
 }  // namespace flg2scn

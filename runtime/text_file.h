@@ -10,6 +10,10 @@
 
 namespace flg2scn {
 
+// A file's name in UTF-8, as the file rules and the messages take it: on POSIX
+// the name's own bytes.
+std::string Utf8Name(const std::filesystem::path& path);
+
 // A text file as the sequential file rules read it: its lines, each followed by
 // CR LF, in the code page (see DecodeLines). Failures are FileErrors.
 std::u16string ReadTextFile(const std::filesystem::path& path,
