@@ -58,8 +58,8 @@ TEST(Cli, ScenarioFileNames) {
 }
 
 // Each file that fails gets its line and no output, its old output stays, and
-// the others still convert; a later file reads what an earlier one wrote over
-// its old contents.
+// the others still convert; a later file reads what an earlier one wrote, over
+// its old contents or as a new file.
 TEST(Cli, ABatchGoesOnPastFilesThatFail) {
     TempDir dir;
     WriteBytes(dir.Path("good.FLG"), "#Harbour\r<100 200 40>\r<1024 512 96>");
@@ -75,12 +75,13 @@ TEST(Cli, ABatchGoesOnPastFilesThatFail) {
     std::filesystem::resize_file(dir.Path("huge.flg"), (std::uintmax_t{1} << 30) + 1);
     EXPECT_EQ(RunCli(dir,
                      "good.FLG four.flg missing.flg huge.flg folder.flg "
-                     "other.txt lf.flg good.scn"),
+                     "other.txt other.txt.scn lf.flg good.scn"),
               CliRun(1, "",
                      "flg2scn-cli: four.flg: An error occurred while proccessing the flag data.\n"
                      "flg2scn-cli: missing.flg: No such file or directory\n"
                      "flg2scn-cli: huge.flg: the file is larger than 1024 MiB\n"
                      "flg2scn-cli: folder.flg: cannot write folder.scn: Is a directory\n"
+                     "flg2scn-cli: other.txt.scn: No # header.\n"
                      "flg2scn-cli: lf.flg: Incorrect number of flag locations.\n"
                      "flg2scn-cli: lf.flg: its lines end in LF alone; flag files need CR LF "
                      "line ends\n"
