@@ -202,7 +202,9 @@ class WindowTest : public QObject {
             {{end - 1}, {K::SelectNextChar, K::SelectNextChar, K::Copy, K::Delete,
                          K::MoveToEndOfLine, K::Paste}, shorter + "cab\r\n"},
             {{end - 1}, {K::SelectNextChar, K::SelectNextChar, K::Cut, K::MoveToEndOfLine,
-                         K::Paste}, shorter + "cab\r\n"}};
+                         K::Paste}, shorter + "cab\r\n"},
+            {{end - 1}, {K::SelectNextChar, K::SelectNextChar, K::Copy, Qt::Key_X,
+                         K::MoveToEndOfLine, K::Paste}, shorter + "xcab\r\n"}};
         // clang-format on
         for (const auto& [places, keys, text] : rows) {
             for (const int at : places) {
