@@ -48,7 +48,7 @@ NativeFile StandardOutput() {
 FileDescriptor OpenForReading(const std::string& path, FileKind& kind, std::uint64_t& size) {
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
-    if (file.get() < 0 || ::fstat(file.get(), &status) != 0) {
+    if (!file.is_open() || ::fstat(file.get(), &status) != 0) {
         FailReading(path, errno);
     }
     kind = S_ISREG(status.st_mode)    ? FileKind::kRegular
@@ -62,7 +62,7 @@ FileDescriptor OpenForReading(const std::string& path, FileKind& kind, std::uint
 FileDescriptor OpenPipe(const std::string& path) {
     // Blocking, so that reading waits for the writer as standard input does.
     FileDescriptor pipe(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (pipe.get() < 0) {
+    if (!pipe.is_open()) {
         if (errno == EINTR) {
             StopIfInterrupted();
         }
@@ -123,7 +123,7 @@ std::optional<std::size_t> OpenFileLimit() {
 
 void SyncFolder(const std::string& folder) {
     const FileDescriptor opened(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (opened.get() >= 0) {
+    if (opened.is_open()) {
         ::fsync(opened.get());
     }
 }
