@@ -3,14 +3,15 @@ BUILD_DIR ?= build
 FUZZ_SECONDS ?= 300
 
 # Build: compiler, CMake, Qt 6, GoogleTest, Google Benchmark. Tests: a virtual X
-# display with xdotool for the window's smoke test, GNU time for the benchmarks'
-# peak memory, the desktop file and AppStream validators, clang with libFuzzer's
-# runtime for the fuzzers, clang-tidy and clang-format for the lint. Packaging:
+# display with xdotool for the window's smoke test, strace to see which syncs a
+# batch makes, GNU time for the benchmarks' peak memory, the desktop file and
+# AppStream validators, clang with libFuzzer's runtime for the fuzzers,
+# clang-tidy and clang-format for the lint. Packaging:
 # dpkg-shlibdeps (dpkg-dev) and file, which CPack uses to find libraries; lintian
 # checks the package. Windows: the MinGW-w64 cross compiler, and wine to run what
 # it builds.
 DEB_PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev \
-                xvfb xauth xdotool time desktop-file-utils appstream dpkg-dev file lintian \
+                xvfb xauth xdotool strace time desktop-file-utils appstream dpkg-dev file lintian \
                 clang-14 libclang-rt-14-dev clang-tidy clang-format \
                 g++-mingw-w64-x86-64-posix wine wine64
 

@@ -82,10 +82,7 @@ void LineSplitter::Feed(std::string_view piece) {
 void LineSplitter::Finish() {
     if (in_line_) {
         on_part_({}, true);
-        in_line_ = false;
     }
-    after_cr_ = false;
-    after_lone_lf_ = false;
 }
 
 }  // namespace flg2scn

@@ -19,7 +19,7 @@ class LineSplitter {
     explicit LineSplitter(PartHandler on_part) : on_part_(std::move(on_part)) {}
 
     void Feed(std::string_view piece);
-    // Ends a last line that has no break.
+    // Ends a last line that has no break. The splitter takes nothing after it.
     void Finish();
     // Whether a line held an LF that no CR came right before and that a '#' or
     // '<' follows: a header or flag line that LF line ends hid in another line.

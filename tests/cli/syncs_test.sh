@@ -1,0 +1,46 @@
+#!/bin/sh
+# What makes a batch's outputs durable, as the system calls show it: a file by
+# itself is synced alone, a group by one sync of its file system; every sync
+# comes before the names are given, and each folder is synced once after them.
+# In the traces below "N" stands for the calls that give names (one or more).
+#
+# Usage: syncs_test.sh FLG2SCN_CLI
+set -u
+cli=$1
+work=$(mktemp -d "${TMPDIR:-/tmp}/flg2scn-syncs.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+mkdir a b
+for f in one.flg a/x.flg a/y.flg a/z.flg b/w.flg; do
+    printf '#Harbour\r\n<1 2 3>\r\n<4 5 6>\r\n' >"$f"
+done
+printf 'old' >a/y.scn
+
+# LeakSanitizer cannot work under a tracer.
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+export ASAN_OPTIONS
+
+failed=0
+# Each case: the files, then the sync and name calls in the order made.
+while IFS='|' read -r files expected; do
+    # shellcheck disable=SC2086
+    if ! strace -f -qq -e signal=none -o trace \
+        -e trace=fsync,fdatasync,syncfs,sync,linkat,rename,renameat,renameat2 \
+        "$cli" $files 2>err; then
+        echo "FAIL: $files: $(cat err)"
+        failed=1
+        continue
+    fi
+    calls=$(sed -E 's/^[0-9]+ +//; s/\(.*//; s/^(linkat|rename|renameat|renameat2)$/N/' trace |
+        awk '$0 != "N" || last != "N" { printf "%s%s", sep, $0; sep = " " } { last = $0 }')
+    if [ "$calls" != "$expected" ]; then
+        echo "FAIL: $files: '$calls', not '$expected'"
+        failed=1
+    fi
+done <<'EOF'
+one.flg|fsync N fsync
+a/x.flg a/y.flg a/z.flg|syncfs N fsync
+a/x.flg b/w.flg a/z.flg|syncfs N fsync fsync
+EOF
+[ "$failed" = 0 ] && echo "syncs as expected"
+exit "$failed"
