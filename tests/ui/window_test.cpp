@@ -9,6 +9,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_file_dialog.h"
 #include "ui/qt_message_box.h"
+#include "ui/startup_messages.h"
 #include "ui/text_area/text_edit.h"
 #include "ui/text_area/widget_text.h"
 
@@ -185,10 +186,11 @@ class WindowTest : public QObject {
         using K = QKeySequence;
         // clang-format off
         const std::tuple<std::vector<int>, std::vector<K>, QString> rows[] = {
-            {{end, end + 1}, {Qt::Key_Backspace}, shorter + "bc\r\n"},
-            {{end, end + 1}, {K::Delete}, a + "c\r\n"},
+            {{end, end + 1}, {Qt::Key_Backspace, Qt::Key_X}, shorter + "xbc\r\n"},
+            {{end, end + 1}, {Qt::Key_Backspace, K::Undo}, a + "bc\r\n"},
+            {{end, end + 1}, {K::Delete, Qt::Key_X}, a + "xc\r\n"},
             {{piece, piece + 1}, {K::Delete}, shorter + "bc\r\n"},
-            {{end, end + 1}, {Qt::Key_Return}, a + "\r\nbc\r\n"},
+            {{end, end + 1}, {Qt::Key_Return, Qt::Key_X}, a + "\r\nxbc\r\n"},
             {{end - 1}, {Qt::Key_Right, Qt::Key_Right, Qt::Key_X}, a + "bxc\r\n"},
             {{end + 2}, {Qt::Key_Left, Qt::Key_Left, Qt::Key_X}, shorter + "xabc\r\n"},
             {{end + 3}, {Qt::Key_Left, Qt::Key_X}, a + "bxc\r\n"},
@@ -366,6 +368,21 @@ class WindowTest : public QObject {
             QCOMPARE(answer ? QString::fromStdString(answer->string()) : "", chosen);
             QCOMPARE(seen, shown);
         }
+    }
+
+    // Qt's messages from while the application object is made come after it.
+    void startupMessagesArePassedOn() {
+        static QStringList seen;
+        const QtMessageHandler before = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& text) { seen << text; });
+        std::optional<StartupMessages> starting(std::in_place);
+        qWarning("held");
+        const QStringList held = seen;
+        starting.reset();
+        qWarning("after");
+        qInstallMessageHandler(before);
+        QCOMPARE(held, QStringList());
+        QCOMPARE(seen, QStringList({"held", "after"}));
     }
 
     // 6555 by 5520 twips are 437 by 368 pixels at 96 dots to the inch. Lines do not
