@@ -10,6 +10,7 @@
 #include "ui/qt_file_dialog.h"
 #include "ui/qt_message_box.h"
 #include "ui/startup_messages.h"
+#include "ui/text_area/symbol_names.h"
 #include "ui/text_area/text_edit.h"
 #include "ui/text_area/widget_text.h"
 
@@ -260,6 +261,28 @@ class WindowTest : public QObject {
             return std::find(pixels, end, selection) != end;
         };
         QVERIFY(!shows(shots[1]) && shows(shots[5]));
+    }
+
+    // Characters that no font has a glyph for, whatever fonts there are.
+    void symbolNames() {
+        const QString high(QChar(0xD800));  // a surrogate without its other half
+        const std::tuple<QString, qsizetype, QString, int> rows[] = {
+            {u"\u240D"_qs, 0, "CR", 1},
+            {u"\u240A"_qs, 0, "LF", 1},
+            {QString(QChar(u'\0')), 0, "00", 1},
+            {u"a\u0081"_qs, 1, "81", 1},
+            {"a", 0, "", 1},
+            {u"\u2028"_qs, 0, "", 1},
+            {u"\U000E01F0"_qs, 0, "E01F0", 2},
+            {u"\U000E01F0"_qs, 1, "DDF0", 1},
+            {high + "a", 0, "D800", 1},
+            {"a" + high, 1, "D800", 1}};
+        const QFontMetricsF metrics(TextEdit().font());
+        for (const auto& [text, at, name, length] : rows) {
+            int got = 0;
+            QCOMPARE(SymbolName(metrics, text, at, got), name);
+            QCOMPARE(got, length);
+        }
     }
 
     // A file dropped on the text or anywhere else on the window loads; dropped

@@ -16,7 +16,8 @@ namespace flg2scn {
 //   pieces behind soft breaks, many lines grouped into blocks;
 // - text_blocks.h reads and writes the document's blocks by those rules;
 // - TextEdit (text_edit.h) is the widget, which edits, moves, copies and pastes
-//   by the text's lines, not the pieces;
+//   by the text's lines, not the pieces, and draws characters without a glyph
+//   by the names that symbol_names.h gives them;
 // - SelectionMimeData makes a copied text only when it is pasted;
 // - QtTextArea, below, is the text area service that the commands see.
 //

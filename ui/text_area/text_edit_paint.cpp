@@ -5,36 +5,12 @@
 #include <QTextLayout>
 #include <algorithm>
 
+#include "ui/text_area/symbol_names.h"
 #include "ui/text_area/text_edit.h"
-#include "ui/text_area/widget_text.h"
 
 namespace flg2scn {
 
 namespace {
-
-constexpr QChar kCrSymbol(WidgetText::kCrSymbol);
-constexpr QChar kLfSymbol(WidgetText::kLfSymbol);
-
-// The name that the character at `i` is drawn with, or an empty text when the
-// font draws it: "CR" and "LF" for the symbols of a lone CR and LF, else the
-// character's code in hex where no font has a glyph for it (control characters,
-// unassigned ones). `length` is the character's length in code units.
-QString SymbolName(const QFontMetricsF& metrics, const QString& text, qsizetype i, int& length) {
-    length = 1;
-    const QChar c = text[i];
-    if (c == kCrSymbol || c == kLfSymbol) {
-        return c == kCrSymbol ? QStringLiteral("CR") : QStringLiteral("LF");
-    }
-    char32_t code = c.unicode();
-    if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-        code = QChar::surrogateToUcs4(c, text[i + 1]);
-        length = 2;
-    }
-    if (code == WidgetText::kLineSeparator || metrics.inFontUcs4(code)) {
-        return {};
-    }
-    return QStringLiteral("%1").arg(static_cast<uint>(code), 2, 16, QChar(u'0')).toUpper();
-}
 
 // A control picture as the Unicode charts draw it: the letters of its name
 // stepping down across the character's cell, the first half above.
