@@ -11,6 +11,7 @@
 #include "runtime/file_error.h"
 #include "runtime/file_system.h"
 #include "runtime/interruption.h"
+#include "runtime/path_names.h"
 #include "runtime/windows_text.h"
 
 namespace flg2scn {
@@ -159,9 +160,8 @@ FileDescriptor OpenPipe(const std::string& path) {
 }
 
 bool IsPipe(const std::string& path) {
-    // Only a named pipe's name (\\.\pipe\...) opens as a pipe.
-    constexpr std::string_view kPipes = "\\\\.\\pipe\\";
-    return path.size() > kPipes.size() && path.compare(0, kPipes.size(), kPipes) == 0;
+    // Only a named pipe's name opens as a pipe.
+    return IsPipeName(path);
 }
 
 std::size_t ReadSome(NativeFile file, const std::string& name, char* buffer, std::size_t size) {

@@ -9,10 +9,10 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
-#include <random>
 #include <utility>
 
 #include "runtime/file_error.h"
+#include "runtime/path_names.h"
 
 namespace flg2scn {
 
@@ -24,14 +24,6 @@ FileError WriteError(const std::string& path, const std::string& reason) {
 
 [[noreturn]] void Fail(const std::string& path, int error) {
     throw WriteError(path, SystemReason(error));
-}
-
-std::string Folder(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 // The full name without links, or empty when there is none.
@@ -57,7 +49,7 @@ std::string FollowLinks(const std::string& path) {
         if (link.starts_with('/')) {
             name = link;
         } else {
-            name = Folder(name).append("/").append(link);
+            name = FolderOf(name).append("/").append(link);
         }
     }
     Fail(path, ELOOP);
@@ -138,18 +130,6 @@ int LinkUnnamed(int fd, const std::string& name) {
     return result == 0 ? 0 : errno;
 }
 
-std::string HiddenName(const std::string& folder) {
-    static constexpr char kLetters[] =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    static std::mt19937 generator{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-    std::string name = folder + "/.flg2scn-";
-    for (int i = 0; i < 6; ++i) {
-        name += kLetters[pick(generator)];
-    }
-    return name;
-}
-
 // Opens a name that is not a regular file for writing in place. Non-blocking, so
 // that a FIFO without a reader fails at once instead of waiting; once open, the
 // writes block as usual.
@@ -201,7 +181,7 @@ ReplacementFile::ReplacementFile(const std::string& path) : path_(path) {
     } else {
         Fail(path, errno);
     }
-    folder_ = Folder(target_);
+    folder_ = FolderOf(target_);
     file_ = FileDescriptor(OpenNewFile(path, folder_, temporary_));
     try {
         struct stat status {};

@@ -1,10 +1,10 @@
 #include <windows.h>
 
 #include <cerrno>
-#include <random>
 #include <utility>
 
 #include "runtime/file_error.h"
+#include "runtime/path_names.h"
 #include "runtime/replacement_file.h"
 #include "runtime/windows_text.h"
 
@@ -14,32 +14,6 @@ namespace {
 
 [[noreturn]] void Fail(const std::string& path, int error) {
     throw FileError(FileError::Operation::kWrite, path, SystemReason(error));
-}
-
-std::string Folder(const std::string& path) {
-    const std::size_t slash = path.find_last_of("/\\");
-    if (slash == std::string::npos) {
-        // "C:name" is in the drive's current folder.
-        return path.size() >= 2 && path[1] == ':' ? path.substr(0, 2) : ".";
-    }
-    return slash == 0 || (slash == 2 && path[1] == ':') ? path.substr(0, slash + 1)
-                                                        : path.substr(0, slash);
-}
-
-std::string HiddenName(const std::string& folder) {
-    static constexpr char kLetters[] =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    static std::mt19937 generator{std::random_device{}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-    std::string name = folder;
-    if (name.back() != '/' && name.back() != '\\' && name.back() != ':') {
-        name += '\\';
-    }
-    name += ".flg2scn-";
-    for (int i = 0; i < 6; ++i) {
-        name += kLetters[pick(generator)];
-    }
-    return name;
 }
 
 }  // namespace
@@ -71,7 +45,7 @@ ReplacementFile::ReplacementFile(const std::string& path) : path_(path), target_
                error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
         Fail(path, ErrnoOf(error));
     }
-    folder_ = Folder(path);
+    folder_ = FolderOf(path);
     for (int tries = 0; tries < 100 && !file_.is_open(); ++tries) {
         temporary_ = HiddenName(folder_);
         file_ = FileDescriptor(::CreateFileW(Wide(temporary_).c_str(), GENERIC_WRITE, 0, nullptr,

@@ -1,0 +1,41 @@
+#include "runtime/path_names.h"
+
+#include <random>
+
+namespace flg2scn {
+
+std::string FolderOf(const std::string& path, PathStyle style) {
+    const bool windows = style == PathStyle::kWindows;
+    const std::size_t slash = path.find_last_of(windows ? "/\\" : "/");
+    const bool drive = windows && path.size() >= 2 && path[1] == ':';
+    if (slash == std::string::npos) {
+        return drive ? path.substr(0, 2) : ".";
+    }
+    // A root keeps its separator: without it, it would be another folder.
+    const bool root = slash == 0 || (drive && slash == 2);
+    return path.substr(0, root ? slash + 1 : slash);
+}
+
+std::string HiddenName(const std::string& folder, PathStyle style) {
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static std::mt19937 generator{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    const std::string_view ends = style == PathStyle::kWindows ? "/\\:" : "/";
+    std::string name = folder;
+    if (ends.find(name.back()) == std::string_view::npos) {
+        name += style == PathStyle::kWindows ? '\\' : '/';
+    }
+    name += ".flg2scn-";
+    for (int i = 0; i < 6; ++i) {
+        name += kLetters[pick(generator)];
+    }
+    return name;
+}
+
+bool IsPipeName(std::string_view path) {
+    constexpr std::string_view kPipes = "\\\\.\\pipe\\";
+    return path.size() > kPipes.size() && path.starts_with(kPipes);
+}
+
+}  // namespace flg2scn

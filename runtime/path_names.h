@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace flg2scn {
+
+// How a system writes file names. On POSIX only '/' separates folders. On
+// Windows '\' does too, and a drive's letter and colon may start a name: "C:a"
+// is in the drive's current folder, "C:\a" in its root.
+enum class PathStyle { kPosix, kWindows };
+
+#ifdef _WIN32
+inline constexpr PathStyle kSystemPathStyle = PathStyle::kWindows;
+#else
+inline constexpr PathStyle kSystemPathStyle = PathStyle::kPosix;
+#endif
+
+// The folder that `path` names a file in, as a name that opens it: "." for a
+// bare name.
+std::string FolderOf(const std::string& path, PathStyle style = kSystemPathStyle);
+
+// A new name for a hidden file in `folder`: ".flg2scn-" and six random letters
+// and digits.
+std::string HiddenName(const std::string& folder, PathStyle style = kSystemPathStyle);
+
+// Whether `path` names a Windows named pipe (\\.\pipe\NAME).
+bool IsPipeName(std::string_view path);
+
+}  // namespace flg2scn
