@@ -32,8 +32,8 @@ enum class FileKind { kRegular, kPipe, kFolder, kOther };
 // is and, for a regular file, its size.
 FileDescriptor OpenForReading(const std::string& path, FileKind& kind, std::uint64_t& size);
 
-// Opens a pipe or FIFO for reading, waiting for its writer as standard input
-// does; a caught signal stops the wait with Interruption.
+// Opens a pipe or FIFO for reading. Its reads wait for its writer as standard
+// input's do; a caught signal stops the wait with Interruption.
 FileDescriptor OpenPipe(const std::string& path);
 
 // Whether `path` names a pipe or FIFO.

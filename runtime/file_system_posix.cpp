@@ -59,13 +59,11 @@ FileDescriptor OpenForReading(const std::string& path, FileKind& kind, std::uint
     return file;
 }
 
+// Not blocking: the reads wait for the writer (see ReadSome), as they wait for
+// its bytes.
 FileDescriptor OpenPipe(const std::string& path) {
-    // Blocking, so that reading waits for the writer as standard input does.
-    FileDescriptor pipe(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    FileDescriptor pipe(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!pipe.is_open()) {
-        if (errno == EINTR) {
-            StopIfInterrupted();
-        }
         FailReading(path, errno);
     }
     return pipe;
@@ -76,18 +74,19 @@ bool IsPipe(const std::string& path) {
     return ::stat(path.c_str(), &status) == 0 && S_ISFIFO(status.st_mode);
 }
 
-// A signal that interrupts a read is retried unless it is one of the caught
-// interruptions.
+// Waits for input first, so that a caught signal stops a read that would wait
+// whenever it comes. A FIFO's read end waits there until a writer comes and
+// writes or goes.
 std::size_t ReadSome(NativeFile file, const std::string& name, char* buffer, std::size_t size) {
     for (;;) {
+        WaitForInput(file);
         const ssize_t got = ::read(file, buffer, size);
         if (got >= 0) {
             return static_cast<std::size_t>(got);
         }
-        if (errno != EINTR) {
+        if (errno != EINTR && errno != EAGAIN) {
             FailReading(name, errno);
         }
-        StopIfInterrupted();
     }
 }
 

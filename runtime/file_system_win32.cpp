@@ -167,7 +167,13 @@ bool IsPipe(const std::string& path) {
 std::size_t ReadSome(NativeFile file, const std::string& name, char* buffer, std::size_t size) {
     constexpr std::size_t kMostAtOnce = std::size_t{1} << 30;
     DWORD got = 0;
-    if (!::ReadFile(file, buffer, static_cast<DWORD>(std::min(size, kMostAtOnce)), &got, nullptr)) {
+    BOOL read = FALSE;
+    {
+        const CancellableRead cancellable;
+        read = ::ReadFile(file, buffer, static_cast<DWORD>(std::min(size, kMostAtOnce)), &got,
+                          nullptr);
+    }
+    if (!read) {
         const DWORD error = ::GetLastError();
         // A pipe whose writer closed it has simply ended.
         if (error == ERROR_BROKEN_PIPE || error == ERROR_HANDLE_EOF) {

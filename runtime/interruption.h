@@ -23,6 +23,23 @@ bool Interrupted();
 // Throws Interruption if one of the signals has come.
 void StopIfInterrupted();
 
+// A signal or event that comes just before a blocking read begins must still
+// stop it. Both throw Interruption if one came before.
+#ifdef _WIN32
+// While it lives, a caught event cancels the main thread's read again and again
+// until the read has stopped.
+class CancellableRead {
+  public:
+    CancellableRead();
+    ~CancellableRead();
+    CancellableRead(const CancellableRead&) = delete;
+    CancellableRead& operator=(const CancellableRead&) = delete;
+};
+#else
+// Waits until `fd` has bytes to read or is at its end, or a signal comes.
+void WaitForInput(int fd);
+#endif
+
 // Ends the process as the signal that came would have ended it.
 [[noreturn]] void EndAsInterrupted();
 

@@ -1,7 +1,9 @@
 #include "runtime/interruption.h"
 
+#include <poll.h>
 #include <signal.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <initializer_list>
@@ -40,6 +42,23 @@ void StopIfInterrupted() {
     if (Interrupted()) {
         throw Interruption();
     }
+}
+
+// The signals are held back from the check until ppoll lets them in, so that
+// one that comes in between still ends the wait.
+void WaitForInput(int fd) {
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signal : {SIGHUP, SIGINT, SIGTERM}) {
+        sigaddset(&held, signal);
+    }
+    sigset_t before;
+    pthread_sigmask(SIG_BLOCK, &held, &before);
+    pollfd input{fd, POLLIN, 0};
+    while (!Interrupted() && ::ppoll(&input, 1, nullptr, &before) == -1 && errno == EINTR) {
+    }
+    pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    StopIfInterrupted();
 }
 
 // The signal is not held back here, so raising it with its default action ends

@@ -9,6 +9,7 @@ namespace flg2scn {
 namespace {
 
 std::atomic<bool> caught{false};
+std::atomic<bool> reading{false};
 std::atomic<int> holds{0};
 HANDLE main_thread = nullptr;
 
@@ -16,9 +17,11 @@ HANDLE main_thread = nullptr;
 // returns, so it waits for names being given first.
 BOOL WINAPI OnConsoleEvent(DWORD event) {
     caught = true;
-    if (main_thread != nullptr) {
-        // A read that waits for a pipe's writer is to stop.
+    // A read that waits for a pipe's writer is to stop; one cancel may come just
+    // before the read begins.
+    while (reading && main_thread != nullptr) {
         ::CancelSynchronousIo(main_thread);
+        ::Sleep(10);
     }
     if (event != CTRL_C_EVENT && event != CTRL_BREAK_EVENT) {
         while (holds > 0) {
@@ -44,6 +47,19 @@ void StopIfInterrupted() {
     if (Interrupted()) {
         throw Interruption();
     }
+}
+
+// Marked before the check, so that the handler sees a read that the check missed.
+CancellableRead::CancellableRead() {
+    reading = true;
+    if (caught) {
+        reading = false;
+        throw Interruption();
+    }
+}
+
+CancellableRead::~CancellableRead() {
+    reading = false;
 }
 
 // As a console program ends on Ctrl+C.

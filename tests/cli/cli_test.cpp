@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -128,14 +129,11 @@ TEST(Cli, ManyFilesWithFewDescriptors) {
 // program ends by the signal, as it would have without catching it.
 // Whether process `pid` has `path` open.
 bool HasOpen(pid_t pid, const std::filesystem::path& path) {
-    const std::filesystem::path fds = "/proc/" + std::to_string(pid) + "/fd";
     std::error_code error;
-    for (const auto& fd : std::filesystem::directory_iterator(fds, error)) {
-        if (std::filesystem::read_symlink(fd.path(), error) == path) {
-            return true;
-        }
-    }
-    return false;
+    const std::filesystem::directory_iterator fds("/proc/" + std::to_string(pid) + "/fd", error);
+    return std::any_of(begin(fds), end(fds), [&](const auto& fd) {
+        return std::filesystem::read_symlink(fd.path(), error) == path;
+    });
 }
 
 // The signal comes while the program waits for a pipe's writer, while it holds
@@ -163,14 +161,15 @@ TEST(Cli, ASignalKeepsWhatWasConvertedBeforeIt) {
             }
             std::_Exit(127);
         }
-        if (pipe) {
-            std::this_thread::sleep_for(std::chrono::seconds(1));
-            EXPECT_EQ(ReadBytes(dir.Path("a.scn")), kHarbourScn) << wait;
-        } else {
-            for (int polls = 0; polls < 10000 && !HasOpen(cli, dir.Path("f.flg")); ++polls) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            }
+        // A pipe may keep the program waiting: what was done before it is named first.
+        const auto waits = [&] {
+            return pipe ? ReadBytes(dir.Path("a.scn")) == kHarbourScn
+                        : HasOpen(cli, dir.Path("f.flg"));
+        };
+        for (int polls = 0; polls < 10000 && !waits(); ++polls) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
+        EXPECT_TRUE(waits()) << wait;
         ::kill(cli, SIGTERM);
         int status = 0;
         ASSERT_EQ(::waitpid(cli, &status, 0), cli);
