@@ -266,17 +266,13 @@ class WindowTest : public QObject {
     // Characters that no font has a glyph for, whatever fonts there are.
     void symbolNames() {
         const QString high(QChar(0xD800));  // a surrogate without its other half
+        // clang-format off
         const std::tuple<QString, qsizetype, QString, int> rows[] = {
-            {u"\u240D"_qs, 0, "CR", 1},
-            {u"\u240A"_qs, 0, "LF", 1},
-            {QString(QChar(u'\0')), 0, "00", 1},
-            {u"a\u0081"_qs, 1, "81", 1},
-            {"a", 0, "", 1},
-            {u"\u2028"_qs, 0, "", 1},
-            {u"\U000E01F0"_qs, 0, "E01F0", 2},
-            {u"\U000E01F0"_qs, 1, "DDF0", 1},
-            {high + "a", 0, "D800", 1},
-            {"a" + high, 1, "D800", 1}};
+            {u"\u240D"_qs, 0, "CR", 1}, {u"\u240A"_qs, 0, "LF", 1}, {QString(QChar(u'\0')), 0, "00", 1},
+            {u"a\u0081"_qs, 1, "81", 1}, {"a", 0, "", 1}, {u"\u2028"_qs, 0, "", 1},
+            {u"\U000E01F0"_qs, 0, "E01F0", 2}, {u"\U000E01F0"_qs, 1, "DDF0", 1},
+            {high + "a", 0, "D800", 1}, {"a" + high, 1, "D800", 1}};
+        // clang-format on
         const QFontMetricsF metrics(TextEdit().font());
         for (const auto& [text, at, name, length] : rows) {
             int got = 0;
