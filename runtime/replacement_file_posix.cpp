@@ -76,12 +76,11 @@ mode_t FileModeMask() {
 // system has them, else a hidden temporary one whose name goes to `temporary`.
 int OpenNewFile(const std::string& path, const std::string& folder, std::string& temporary) {
     int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-    if (fd == -1 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+    // Also where the folder refuses new files: the temporary one is refused too,
+    // with the same reason.
+    if (fd == -1) {
         temporary = folder + "/.flg2scn-XXXXXX";
         fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-        if (fd == -1) {
-            temporary.clear();
-        }
     }
     if (fd == -1 && (errno == ENOENT || errno == ENOTDIR)) {
         Fail(path, errno);
