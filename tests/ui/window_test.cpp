@@ -207,7 +207,10 @@ class WindowTest : public QObject {
             {{end - 1}, {K::SelectNextChar, K::SelectNextChar, K::Cut, K::MoveToEndOfLine,
                          K::Paste}, shorter + "cab\r\n"},
             {{end - 1}, {K::SelectNextChar, K::SelectNextChar, K::Copy, Qt::Key_X,
-                         K::MoveToEndOfLine, K::Paste}, shorter + "xcab\r\n"}};
+                         K::MoveToEndOfLine, K::Paste}, shorter + "xcab\r\n"},
+            // A copy that ends where a line starts has the line break before it.
+            {{end + 1}, {K::SelectEndOfDocument, K::Copy, K::MoveToStartOfDocument, K::Paste},
+             "bc\r\n" + a + "bc\r\n"}};
         // clang-format on
         for (const auto& [places, keys, text] : rows) {
             for (const int at : places) {
