@@ -120,22 +120,20 @@ FileConversion FlagStreamConverter::Finish() {
     constexpr std::string_view kLastLineEnd = "\r\n";
     std::size_t length = kLastLineEnd.size();
     std::string file;
+    // The scenario's text goes to `text`, the held header's bytes to `bytes`.
+    const auto write = [&](const auto& text, const auto& bytes) {
+        WriteScenarioText(reader_.flags(), text, [&] {
+            for (const std::string& chunk : header_) {
+                bytes(chunk);
+            }
+        });
+    };
     try {
-        WriteScenarioText(
-            reader_.flags(), [&](std::u16string_view piece) { length += piece.size(); },
-            [&] {
-                for (const std::string& chunk : header_) {
-                    length += chunk.size();
-                }
-            });
+        write([&](std::u16string_view piece) { length += piece.size(); },
+              [&](std::string_view chunk) { length += chunk.size(); });
         file.reserve(length);
-        WriteScenarioText(
-            reader_.flags(), [&](std::u16string_view piece) { AppendEncodedText(file, piece); },
-            [&] {
-                for (const std::string& chunk : header_) {
-                    file += chunk;
-                }
-            });
+        write([&](std::u16string_view piece) { AppendEncodedText(file, piece); },
+              [&](std::string_view chunk) { file += chunk; });
     } catch (const RuntimeFailure&) {
         return Problem::kFailure;
     }
