@@ -93,7 +93,7 @@ std::size_t ReadSome(NativeFile file, const std::string& name, char* buffer, std
 void WriteStreamBytes(NativeFile file, const std::string& name, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t wrote = ::write(file, bytes.data(), bytes.size());
-        if (wrote < 0) {
+        if (wrote == -1) {
             if (errno == EINTR) {
                 continue;
             }

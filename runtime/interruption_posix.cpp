@@ -18,10 +18,22 @@ void Catch(int signal) {
     caught_signal = signal;
 }
 
+// The signals that are caught.
+constexpr std::initializer_list<int> kCaught = {SIGHUP, SIGINT, SIGTERM};
+
+sigset_t SignalSet(std::initializer_list<int> signals) {
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int signal : signals) {
+        sigaddset(&set, signal);
+    }
+    return set;
+}
+
 }  // namespace
 
 void CatchInterruptions() {
-    for (const int signal : {SIGHUP, SIGINT, SIGTERM}) {
+    for (const int signal : kCaught) {
         struct sigaction old {};
         if (::sigaction(signal, nullptr, &old) != 0 || old.sa_handler == SIG_IGN) {
             continue;
@@ -47,11 +59,7 @@ void StopIfInterrupted() {
 // The signals are held back from the check until ppoll lets them in, so that
 // one that comes in between still ends the wait.
 void WaitForInput(int fd) {
-    sigset_t held;
-    sigemptyset(&held);
-    for (const int signal : {SIGHUP, SIGINT, SIGTERM}) {
-        sigaddset(&held, signal);
-    }
+    const sigset_t held = SignalSet(kCaught);
     sigset_t before;
     pthread_sigmask(SIG_BLOCK, &held, &before);
     pollfd input{fd, POLLIN, 0};
@@ -75,11 +83,7 @@ struct TerminationHeld::Before {
 };
 
 TerminationHeld::TerminationHeld() : before_(std::make_unique<Before>()) {
-    sigset_t held;
-    sigemptyset(&held);
-    for (const int signal : {SIGHUP, SIGINT, SIGQUIT, SIGTERM}) {
-        sigaddset(&held, signal);
-    }
+    const sigset_t held = SignalSet({SIGHUP, SIGINT, SIGQUIT, SIGTERM});
     pthread_sigmask(SIG_BLOCK, &held, &before_->mask);
 }
 

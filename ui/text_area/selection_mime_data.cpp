@@ -30,10 +30,6 @@ QStringList SelectionMimeData::formats() const {
     return {kPlainText};
 }
 
-bool SelectionMimeData::hasFormat(const QString& mime_type) const {
-    return mime_type == kPlainText;
-}
-
 void SelectionMimeData::make() const {
     if (!made_ && document_ != nullptr) {
         text_ = CopiedText(*document_, start_, end_);

@@ -24,7 +24,6 @@ class SelectionMimeData : public QMimeData {
     int length() const { return end_ - start_; }
 
     QStringList formats() const override;
-    bool hasFormat(const QString& mime_type) const override;
 
     // Makes the text now, while the document still holds it.
     void make() const;
