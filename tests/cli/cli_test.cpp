@@ -127,15 +127,6 @@ TEST(Cli, ManyFilesWithFewDescriptors) {
 // it holds the writing end itself, to read it): the file converted before is
 // named before the wait and stays, none after, nothing is told, and the
 // program ends by the signal, as it would have without catching it.
-// Whether process `pid` has `path` open.
-bool HasOpen(pid_t pid, const std::filesystem::path& path) {
-    std::error_code error;
-    const std::filesystem::directory_iterator fds("/proc/" + std::to_string(pid) + "/fd", error);
-    return std::any_of(begin(fds), end(fds), [&](const auto& fd) {
-        return std::filesystem::read_symlink(fd.path(), error) == path;
-    });
-}
-
 // The signal comes while the program waits for a pipe's writer, while it holds
 // one that writes nothing, and while it reads a long file with a.flg's scenario
 // not yet named.
@@ -145,13 +136,13 @@ TEST(Cli, ASignalKeepsWhatWasConvertedBeforeIt) {
         WriteBytes(dir.Path("a.flg"), kHarbourFlg);
         WriteBytes(dir.Path("b.flg"), kHarbourFlg);
         const bool pipe = wait != std::string_view("long file");
-        if (pipe) {
-            ASSERT_EQ(::mkfifo(dir.Path("f.flg").c_str(), 0600), 0);
-        } else {
-            // Sparse: read at memory speed, and only zeros, so nothing is held.
+        // The long file is sparse: read at memory speed, and only zeros, so nothing is held.
+        if (!pipe) {
             WriteBytes(dir.Path("f.flg"), "");
-            ASSERT_EQ(::truncate(dir.Path("f.flg").c_str(), 1000 << 20), 0);
         }
+        ASSERT_EQ(pipe ? ::mkfifo(dir.Path("f.flg").c_str(), 0600)
+                       : ::truncate(dir.Path("f.flg").c_str(), 1000 << 20),
+                  0);
         const pid_t cli = ::fork();
         if (cli == 0) {
             const int err = ::open(dir.Path("err").c_str(), O_WRONLY | O_CREAT, 0600);
@@ -162,9 +153,16 @@ TEST(Cli, ASignalKeepsWhatWasConvertedBeforeIt) {
             std::_Exit(127);
         }
         // A pipe may keep the program waiting: what was done before it is named first.
+        // The long file is being read once the program has it open.
         const auto waits = [&] {
+            std::error_code error;
+            const std::filesystem::directory_iterator fds("/proc/" + std::to_string(cli) + "/fd",
+                                                          error);
             return pipe ? ReadBytes(dir.Path("a.scn")) == kHarbourScn
-                        : HasOpen(cli, dir.Path("f.flg"));
+                        : std::any_of(begin(fds), end(fds), [&](const auto& fd) {
+                              return std::filesystem::read_symlink(fd.path(), error) ==
+                                     dir.Path("f.flg");
+                          });
         };
         for (int polls = 0; polls < 10000 && !waits(); ++polls) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
