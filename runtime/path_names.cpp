@@ -7,7 +7,7 @@ namespace flg2scn {
 std::string FolderOf(const std::string& path, PathStyle style) {
     const bool windows = style == PathStyle::kWindows;
     const std::size_t slash = path.find_last_of(windows ? "/\\" : "/");
-    const bool drive = windows && path.size() >= 2 && path[1] == ':';
+    const bool drive = windows && path.find(':') == 1;
     if (slash == std::string::npos) {
         return drive ? path.substr(0, 2) : ".";
     }
