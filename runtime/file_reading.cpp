@@ -6,7 +6,6 @@
 
 #include "runtime/file_error.h"
 #include "runtime/file_system.h"
-#include "runtime/interruption.h"
 
 namespace flg2scn {
 
@@ -82,7 +81,6 @@ std::size_t ReadPieces(NativeFile fd, const std::string& name, std::size_t max_b
     const auto buffer = std::make_unique<char[]>(kPiece);
     std::size_t total = 0;
     while (const std::size_t got = ReadSome(fd, name, buffer.get(), kPiece)) {
-        StopIfInterrupted();
         total += got;
         if (total > max_bytes) {
             Fail(name, TooLarge(max_bytes));
