@@ -58,11 +58,9 @@ TEST(FileCommands, LoadAndSaveThroughTheDialog) {
     std::vector<bool> done = {commands.Save(), commands.Load()};
     EXPECT_EQ(text_area.text, u"#Harbour\r\n<100 200 40>\n\r\n<1024 512 96>\r\n");
     text_area.text = test::HarbourScenario();
-    for (int i = 0; i < 2; ++i) {
-        done.push_back(commands.Save());
-        done.push_back(commands.Load());
-    }
-    done.push_back(commands.Save());
+    // A braced list is evaluated in its order.
+    done.insert(done.end(), {commands.Save(), commands.Load(), commands.Save(), commands.Load(),
+                             commands.Save()});
     EXPECT_EQ(done, std::vector<bool>({false, true, false, false, true, false, false}));
     EXPECT_EQ(text_area.text, test::HarbourScenario());
     EXPECT_EQ(test::ReadBytes(dir.Path("b.scn")),

@@ -5,6 +5,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "commands/services.h"
@@ -28,18 +29,14 @@ struct MemoryTextArea : TextArea {
     int sets = 0;
 };
 
-struct Message {
-    std::string text;
-    std::string title;
-    MessageIcon icon;
-    bool operator==(const Message&) const = default;
-};
+// A message's text, title and icon.
+using Message = std::tuple<std::string, std::string, MessageIcon>;
 
 // Keeps every message instead of showing it; a question, kept with the warning
 // icon, gets the scripted choice.
 struct RecordingMessageBox : MessageBox {
     void Tell(std::string_view text, std::string_view title, MessageIcon icon) override {
-        shown.push_back({std::string(text), std::string(title), icon});
+        shown.emplace_back(text, title, icon);
     }
     SaveChoice AskToSave(std::string_view text, std::string_view title) override {
         Tell(text, title, MessageIcon::kWarning);

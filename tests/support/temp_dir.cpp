@@ -8,17 +8,13 @@
 
 namespace flg2scn::test {
 
+// A random name is taken already only by chance.
 TempDir::TempDir() {
     std::random_device random;
-    for (int tries = 0; tries < 100; ++tries) {
+    do {
         path_ =
             std::filesystem::temp_directory_path() / ("flg2scn-test-" + std::to_string(random()));
-        if (std::filesystem::create_directory(path_)) {
-            return;
-        }
-    }
-    throw std::runtime_error("no fresh folder in " +
-                             std::filesystem::temp_directory_path().string());
+    } while (!std::filesystem::create_directory(path_));
 }
 
 TempDir::~TempDir() {

@@ -149,7 +149,8 @@ class WindowTest : public QObject {
     // widget lays them out quickly. The text reads back as it was.
     void textMapping() {
         const QString piece(WidgetText::kPieceLength, 'a');
-        const QString many = QString("ab\r\n").repeated(WidgetText::kGroupedAbove + 1);
+        const QString most = QString("ab\r\n").repeated(WidgetText::kGroupedAbove);
+        const QString many = most + "ab\r\n";
         const std::pair<QString, QString> samples[] = {
             {"a\r\nb\r\n", u"a\u2029b\u2029"_qs},
             {"a\rb\r", u"a\u240Db\u240D"_qs},
@@ -160,6 +161,7 @@ class WindowTest : public QObject {
             {piece + piece + "\nb", piece + u"\u2029"_qs + piece + u"\u2029\u240Ab"_qs},
             {piece.left(piece.size() - 1) + u"\U0001F400"_qs,
              piece.left(piece.size() - 1) + u"\U0001F400"_qs},
+            {most, QString("ab\u2029").repeated(WidgetText::kGroupedAbove)},
             {many, (QString("ab\u2028").repeated(WidgetText::kLinesPerBlock - 1) + "ab\u2029")
                            .repeated(many.size() / 4 /
                                      static_cast<qsizetype>(WidgetText::kLinesPerBlock)) +

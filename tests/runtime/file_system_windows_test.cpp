@@ -1,4 +1,4 @@
-// What replacing a file meets on Windows and not on POSIX.
+// What reading and replacing files meet on Windows and not on POSIX.
 
 #include <windows.h>
 
@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "runtime/file_error.h"
+#include "runtime/file_system.h"
 #include "runtime/text_file.h"
 #include "support/temp_dir.h"
 
@@ -53,6 +54,17 @@ TEST(ReplacementFileWindows, NamesOutsideTheAnsiCodePage) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),
               1);
+}
+
+// An anonymous pipe whose writer has closed it reads to its end, not to an error.
+TEST(FileSystemWindows, APipeEndsWhenItsWriterCloses) {
+    HANDLE ends[2] = {};
+    ASSERT_TRUE(::CreatePipe(&ends[0], &ends[1], nullptr, 0));
+    WriteStreamBytes(ends[1], "pipe", "ab");
+    ::CloseHandle(ends[1]);
+    char buffer[4];
+    EXPECT_EQ(ReadSome(ends[0], "pipe", buffer, 4) + ReadSome(ends[0], "pipe", buffer, 4), 2U);
+    ::CloseHandle(ends[0]);
 }
 
 }  // namespace
