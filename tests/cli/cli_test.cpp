@@ -21,9 +21,7 @@
 namespace flg2scn {
 namespace {
 
-using test::ReadBytes;
-using test::TempDir;
-using test::WriteBytes;
+using namespace test;
 
 using CliRun = std::tuple<int, std::string, std::string>;
 

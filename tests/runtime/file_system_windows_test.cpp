@@ -42,9 +42,10 @@ TEST(ReplacementFileWindows, RefusedTargetsKeepTheirContents) {
 }
 
 // A name that the ANSI code page cannot hold is written and read, and an old
-// file is replaced.
-TEST(ReplacementFileWindows, NamesOutsideTheAnsiCodePage) {
+// file is replaced; a device is written in place.
+TEST(ReplacementFileWindows, NamesOutsideTheAnsiCodePageAndDevices) {
     test::TempDir dir;
+    WriteTextFile("NUL", u"x");
     const std::u8string name = u8"\u03A9-\u65E5\u672C.scn";
     const std::filesystem::path path = dir.path() / name;
     WriteTextFile(path, u"old");
