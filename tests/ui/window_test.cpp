@@ -260,7 +260,7 @@ class WindowTest : public QObject {
             shot = shot.convertToFormat(QImage::Format_RGB32);
             const auto* pixels = reinterpret_cast<const QRgb*>(shot.constBits());
             const auto* end = pixels + shot.sizeInBytes() / qsizetype{sizeof(QRgb)};
-            return std::count(pixels, end, selection);
+            return static_cast<int>(std::count(pixels, end, selection));
         };
         // More than the slivers that Qt's own highlight leaves at a cell's edges.
         QVERIFY(shows(shots[1]) == 0 && shows(shots[5]) > 2 * TextEdit().fontMetrics().height());
