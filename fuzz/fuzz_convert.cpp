@@ -2,7 +2,9 @@
 // messages and leaves the text (with at most CR LF appended), or replaces the
 // text with 31 CR LF lines whose first names the header.
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 #include "commands/convert_command.h"
@@ -17,13 +19,12 @@ using flg2scn::fuzz::Require;
 namespace {
 
 bool IsOneOfTheMessages(const flg2scn::test::Message& m) {
-    return (m.text == "Nothing to convert!" && m.title == "Error" &&
-            m.icon == MessageIcon::kError) ||
-           (m.text == "No # header." && m.title == "Error" && m.icon == MessageIcon::kWarning) ||
-           (m.text == "Incorrect number of flag locations." && m.title == "Error" &&
-            m.icon == MessageIcon::kWarning) ||
-           (m.text == "An error occurred while proccessing the flag data." && m.title == "Error!" &&
-            m.icon == MessageIcon::kError);
+    const flg2scn::test::Message known[] = {
+        {"Nothing to convert!", "Error", MessageIcon::kError},
+        {"No # header.", "Error", MessageIcon::kWarning},
+        {"Incorrect number of flag locations.", "Error", MessageIcon::kWarning},
+        {"An error occurred while proccessing the flag data.", "Error!", MessageIcon::kError}};
+    return std::find(std::begin(known), std::end(known), m) != std::end(known);
 }
 
 std::size_t CountLineBreaks(std::u16string_view text) {

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (const auto* problem = std::get_if<flg2scn::Problem>(&streamed)) {
         Require(messages.shown.size() == 1 &&
-                messages.shown[0].text == flg2scn::ProblemText(*problem));
+                std::get<0>(messages.shown[0]) == flg2scn::ProblemText(*problem));
     } else {
         Require(messages.shown.empty());
         Require(flg2scn::TextFileBytes(text_area.text) == std::get<std::string>(streamed));
