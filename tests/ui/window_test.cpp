@@ -151,6 +151,7 @@ class WindowTest : public QObject {
         const QString piece(WidgetText::kPieceLength, 'a');
         const QString most = QString("ab\r\n").repeated(WidgetText::kGroupedAbove);
         const QString many = most + "ab\r\n";
+        const QString lows(2, QChar(0xDC00));
         const std::pair<QString, QString> samples[] = {
             {"a\r\nb\r\n", u"a\u2029b\u2029"_qs},
             {"a\rb\r", u"a\u240Db\u240D"_qs},
@@ -161,6 +162,7 @@ class WindowTest : public QObject {
             {piece + piece + "\nb", piece + u"\u2029"_qs + piece + u"\u2029\u240Ab"_qs},
             {piece.left(piece.size() - 1) + u"\U0001F400"_qs,
              piece.left(piece.size() - 1) + u"\U0001F400"_qs},
+            {piece + lows, piece + u"\u2029"_qs + lows},  // not pairs: cut as any character
             {most, QString("ab\u2029").repeated(WidgetText::kGroupedAbove)},
             {many, (QString("ab\u2028").repeated(WidgetText::kLinesPerBlock - 1) + "ab\u2029")
                            .repeated(many.size() / 4 /

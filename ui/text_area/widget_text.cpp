@@ -11,7 +11,12 @@ constexpr char16_t kLineSeparator = WidgetText::kLineSeparator;
 constexpr char16_t kCrSymbol = WidgetText::kCrSymbol;
 constexpr char16_t kLfSymbol = WidgetText::kLfSymbol;
 
-// The second half of a UTF-16 surrogate pair, which stays with the first.
+// The halves of a UTF-16 surrogate pair. Either may also stand alone, as any
+// code unit can in pasted or typed text.
+bool IsHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+
 bool IsLowSurrogate(char16_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
@@ -31,8 +36,11 @@ class BlockBuilder {
 
     void add(char16_t c) {
         // Pieces count from the start of their line, wherever it stands in its
-        // block; a surrogate pair stays in one piece.
-        if (piece_length_ >= WidgetText::kPieceLength && !IsLowSurrogate(c)) {
+        // block; a surrogate pair stays in one piece, so a piece may end one
+        // past its length. A lone low surrogate is a character of its own.
+        const bool ends_pair =
+            IsLowSurrogate(c) && !out_.chars.empty() && IsHighSurrogate(out_.chars.back());
+        if (piece_length_ >= WidgetText::kPieceLength && !ends_pair) {
             out_.soft_breaks.push_back(out_.chars.size());
             out_.chars += kBlockBreak;
             block_length_ = 0;
