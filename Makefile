@@ -2,52 +2,67 @@
 BUILD_DIR ?= build
 FUZZ_SECONDS ?= 300
 
-# Build: compiler, CMake, Qt 6, GoogleTest, Google Benchmark. Tests: a virtual X
-# display with xdotool for the window's smoke test, strace to see which syncs a
-# batch makes, GNU time for the benchmarks' peak memory, the desktop file and
-# AppStream validators, clang with libFuzzer's runtime for the fuzzers,
-# clang-tidy and clang-format for the lint. Packaging:
-# dpkg-shlibdeps (dpkg-dev) and file, which CPack uses to find libraries; lintian
-# checks the package. Windows: the MinGW-w64 cross compiler, and wine to run what
-# it builds.
-DEB_PACKAGES := cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev \
-                xvfb xauth xdotool strace time desktop-file-utils appstream dpkg-dev file lintian \
-                clang-14 libclang-rt-14-dev clang-tidy clang-format \
-                g++-mingw-w64-x86-64-posix wine wine64
+# The window: compiler, CMake, Ninja and Qt 6 (with XKB's headers, which Qt's
+# CMake files look for).
+WINDOW_PACKAGES := cmake ninja-build g++ qt6-base-dev libxkbcommon-dev
+# Everything else. Tests: GoogleTest, a virtual X display with xdotool for the
+# window's smoke test, strace to see which syncs a batch makes, the desktop file
+# and AppStream validators, clang with libFuzzer's runtime and LLVM's symbolizer
+# for the fuzzers, clang-tidy and clang-format for the lint. Benchmarks: Google
+# Benchmark, GNU time for the peak memory. Packaging: dpkg-shlibdeps (dpkg-dev)
+# and file, which CPack uses to find libraries; lintian checks the package.
+# Windows: the MinGW-w64 cross compiler, and wine to run what it builds.
+TEST_PACKAGES := libgtest-dev libbenchmark-dev \
+                 xvfb xauth xdotool strace time desktop-file-utils appstream dpkg-dev file lintian \
+                 clang-14 libclang-rt-14-dev llvm-14 clang-tidy clang-format \
+                 g++-mingw-w64-x86-64-posix wine wine64
 
 SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 JOBS := $(shell nproc)
 
-.PHONY: all deps configure build run unit test sanitize fuzz-build fuzz-smoke fuzz lint \
-        bench package windows windows-test clean
+.PHONY: all deps deps-window configure build run unit test sanitize fuzz-build fuzz-smoke fuzz \
+        lint bench package windows windows-test clean
 
 all: build
 
-# Installs only the Debian packages that are missing.
-deps:
+# Installs only those of the Debian packages $(1) that are missing.
+define install_missing
 	@missing=""; \
-	for p in $(DEB_PACKAGES); do \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' "$$p" 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  if [ -n "$(SUDO)" ] && ! command -v sudo >/dev/null; then \
 	    echo "Missing Debian packages:$$missing"; \
-	    echo "Install them as root (apt-get install$$missing), or run make as root."; \
+	    echo "Install them as root (su -c 'make $@'), or run make as root."; \
 	    exit 1; \
 	  fi; \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update && \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
+endef
+
+deps-window:
+	$(call install_missing,$(WINDOW_PACKAGES))
+
+deps:
+	$(call install_missing,$(WINDOW_PACKAGES) $(TEST_PACKAGES))
 
 configure: deps
-	cmake --preset default -B $(BUILD_DIR)
+	cmake --preset default -B $(BUILD_DIR) -DBUILD_TESTING=ON -DFLG2SCN_BUILD_BENCHMARKS=ON
 
 build: configure
 	cmake --build $(BUILD_DIR)
 
-run: build
+# The window alone: only what it needs is installed, and only it and what it links
+# is built. A build folder made here leaves the tests and benchmarks out (nothing
+# of theirs is installed yet); one that `make test` configured keeps them.
+run: deps-window
+	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || \
+	  cmake --preset default -B $(BUILD_DIR) -DBUILD_TESTING=OFF -DFLG2SCN_BUILD_BENCHMARKS=OFF
+	cmake --build $(BUILD_DIR) --target flg2scn
 	$(BUILD_DIR)/app/flg2scn
 
 # The tests of the ordinary build, the Windows build's tests under wine among them.
@@ -87,12 +102,14 @@ fuzz: fuzz-build
 	ctest --test-dir build-fuzz --output-on-failure -V > build-fuzz/fuzz.log 2>&1; status=$$?; \
 	grep -E 'Test #|stat::number_of_executed_units' build-fuzz/fuzz.log; exit $$status
 
-# clang-tidy names each file it checks and counts the warnings it found in headers
-# and did not show ("N warnings generated."); only its findings are shown here.
+# clang-tidy prints the command line of each file it checks and counts the
+# warnings it found in headers and did not show ("N warnings generated."); here
+# each file is named as it is checked, then its findings, if any.
 lint: build
-	set -o pipefail; run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) \
+	@echo "lint: clang-tidy checks every source file (a minute or two)"
+	@set -o pipefail; run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) \
 	  '$(CURDIR)/(runtime|conversion|commands|ui|cli|app|tests|bench)/.*\.cpp$$' 2>&1 | \
-	  sed -u -E '/^clang-tidy-[0-9]+ /d; /^[0-9]+ warnings? generated\.$$/d; s/[0-9]+ warnings? generated\.$$//'
+	  sed -u -E 's|^clang-tidy-[0-9]+ .* $(CURDIR)/(.*)$$|lint: clang-tidy \1|; /^[0-9]+ warnings? generated\.$$/d; s/[0-9]+ warnings? generated\.$$//'
 	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
 	@echo "lint: clang-tidy and clang-format found nothing to mend"
 
