@@ -94,12 +94,12 @@ fuzz-build: deps
 
 fuzz-smoke: fuzz-build
 	cmake -S . -B build-fuzz -DFLG2SCN_FUZZ_SECONDS=20 >/dev/null
-	ctest --test-dir build-fuzz --output-on-failure
+	ctest --test-dir build-fuzz --output-on-failure -j $(JOBS)
 
-# Longer fuzzing: FUZZ_SECONDS for each target.
+# Longer fuzzing: FUZZ_SECONDS for each target, as many at once as there are cores.
 fuzz: fuzz-build
 	cmake -S . -B build-fuzz -DFLG2SCN_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null
-	ctest --test-dir build-fuzz --output-on-failure -V > build-fuzz/fuzz.log 2>&1; status=$$?; \
+	ctest --test-dir build-fuzz --output-on-failure -V -j $(JOBS) > build-fuzz/fuzz.log 2>&1; status=$$?; \
 	grep -E 'Test #|stat::number_of_executed_units' build-fuzz/fuzz.log; exit $$status
 
 # clang-tidy prints the command line of each file it checks and counts the
