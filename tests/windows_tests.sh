@@ -5,7 +5,9 @@
 # Usage: windows_tests.sh SOURCE_DIR BUILD_DIR LINUX_CLI
 set -e
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  # No Mono or Gecko: the tests need neither, and their installers would ask.
+  # Wine makes the prefix's folder, but not the folders above it. No Mono or
+  # Gecko: the tests need neither, and their installers would ask.
+  mkdir -p "$(dirname "$WINEPREFIX")"
   WINEDLLOVERRIDES='mscoree,mshtml=' wine wineboot --init
   wineserver --wait
   # Wine copies its own DLLs and programs into the new Windows with their debug
