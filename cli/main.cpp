@@ -57,15 +57,16 @@ int main(int argc, char** argv) {
         } else if (arg == "-v" || arg == "-V" || arg == "--version") {
             std::printf("flg2scn-cli %s\n", FLG2SCN_VERSION);
             return 0;
-        } else if (arg == "-o" || arg == "--output") {
-            if (i + 1 == args.size()) {
+        } else if (arg.starts_with("-o") || arg == "--output" || arg.starts_with("--output=")) {
+            // -o OUTPUT, -oOUTPUT, --output OUTPUT or --output=OUTPUT, once.
+            if (output) {
+                return UsageError("multiple output files specified");
+            }
+            const bool separate = arg == "-o" || arg == "--output";
+            if (separate && i + 1 == args.size()) {
                 return UsageError("option " + std::string(arg) + " needs an OUTPUT");
             }
-            output = args[++i];
-        } else if (arg.starts_with("--output=")) {
-            output = std::string(arg.substr(9));
-        } else if (arg.starts_with("-o")) {
-            output = std::string(arg.substr(2));
+            output = separate ? args[++i] : std::string(arg.substr(arg.starts_with("--") ? 9 : 2));
         } else {
             return UsageError("unknown option " + std::string(arg));
         }

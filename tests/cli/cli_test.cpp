@@ -196,6 +196,7 @@ TEST(Cli, StandardStreamsOutputsAndUsage) {
         {"--frobnicate a.flg", "", 2, "", "flg2scn-cli: unknown option --frobnicate" + usage},
         {"-o", "", 2, "", "flg2scn-cli: option -o needs an OUTPUT" + usage},
         {"-o x.scn a.flg b.flg", "", 2, "", "flg2scn-cli: -o takes exactly one FILE" + usage},
+        {"-o x.scn --output=y.scn a.flg", "", 2, "", "flg2scn-cli: multiple output files specified" + usage},
         {"--version", "", 0, "flg2scn-cli " FLG2SCN_VERSION "\n", ""},
         {"-v", "", 0, "flg2scn-cli " FLG2SCN_VERSION "\n", ""}};
     // clang-format on
