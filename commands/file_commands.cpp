@@ -37,7 +37,7 @@ bool FileCommands::Save() {
     if (text_area_.Text().empty()) {
         return false;
     }
-    const std::optional<std::filesystem::path> name = dialog_.AskSave();
+    const std::optional<std::filesystem::path> name = dialog_.AskSave(last_name_.parent_path());
     if (!name) {
         return false;
     }

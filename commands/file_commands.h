@@ -7,8 +7,8 @@
 namespace flg2scn {
 
 // "&Load .FLG" and "&Save .SCN", and the question before the window closes. They
-// remember the name of the file last chosen in either dialog or loaded by name,
-// which Load's dialog starts with.
+// remember the name of the file last chosen in either dialog or loaded by name:
+// Load's dialog starts with it, and Save's in its folder.
 class FileCommands {
   public:
     FileCommands(TextArea& text_area, FileDialog& dialog, MessageBox& messages)

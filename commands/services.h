@@ -51,8 +51,9 @@ class FileDialog {
     // Asks for an existing file, starting at `start` (a file's name selects it;
     // an empty one starts where the dialog likes).
     virtual std::optional<std::filesystem::path> AskOpen(const std::filesystem::path& start) = 0;
-    // Asks for a name to save under, starting with none.
-    virtual std::optional<std::filesystem::path> AskSave() = 0;
+    // Asks for a name to save under, starting with none in `folder` (an empty one
+    // starts where the dialog likes).
+    virtual std::optional<std::filesystem::path> AskSave(const std::filesystem::path& folder) = 0;
 };
 
 }  // namespace flg2scn

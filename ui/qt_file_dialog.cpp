@@ -17,8 +17,9 @@ std::optional<std::filesystem::path> QtFileDialog::AskOpen(const std::filesystem
     return ask(dialog);
 }
 
-std::optional<std::filesystem::path> QtFileDialog::AskSave() {
-    QFileDialog dialog(parent_, QString(), QString(), QStringLiteral("Scenario File (*.scn)"));
+std::optional<std::filesystem::path> QtFileDialog::AskSave(const std::filesystem::path& folder) {
+    QFileDialog dialog(parent_, QString(), ToQString(folder),
+                       QStringLiteral("Scenario File (*.scn)"));
     // Any name may be chosen unless told otherwise.
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("scn"));

@@ -15,7 +15,7 @@ class QtFileDialog : public FileDialog {
     explicit QtFileDialog(QWidget* parent) : parent_(parent) {}
 
     std::optional<std::filesystem::path> AskOpen(const std::filesystem::path& start) override;
-    std::optional<std::filesystem::path> AskSave() override;
+    std::optional<std::filesystem::path> AskSave(const std::filesystem::path& folder) override;
 
   private:
     std::optional<std::filesystem::path> ask(QFileDialog& dialog);

@@ -42,8 +42,8 @@ TEST(ConvertCommand, TellsProblemsOrReplacesTheText) {
 }
 
 // Load's dialog starts with the name last chosen in either dialog, which a
-// cancel keeps; Save's starts empty. An empty text area saves nothing and asks
-// nothing; a refusal either way is told with the file rules' own reason.
+// cancel keeps; Save's starts in its folder, with no name. An empty text area saves nothing and
+// asks nothing; a refusal either way is told with the file rules' own reason.
 TEST(FileCommands, LoadAndSaveThroughTheDialog) {
     test::TempDir dir;
     test::WriteBytes(dir.Path("a.flg"), "#Harbour\r<100 200 40>\n\r\n<1024 512 96>");
@@ -66,9 +66,9 @@ TEST(FileCommands, LoadAndSaveThroughTheDialog) {
     EXPECT_EQ(test::ReadBytes(dir.Path("b.scn")),
               test::ReadBytes(FLG2SCN_TEST_DATA "/harbour.scn") + "\r\n");
     EXPECT_EQ(dir.Names(), "a.flg b.scn huge.flg");
-    EXPECT_EQ(dialog.asked,
-              std::vector<std::string>({"open ", "save", "open " + dir.Path("a.flg"), "save",
-                                        "open " + dir.Path("b.scn"), "save"}));
+    const std::string save = "save " + std::filesystem::path(dir.Path("")).parent_path().string();
+    EXPECT_EQ(dialog.asked, std::vector<std::string>({"open ", save, "open " + dir.Path("a.flg"),
+                                                      save, "open " + dir.Path("b.scn"), save}));
     const std::vector<Message> shown = {
         {"Cannot read file " + dir.Path("huge.flg") + ":\r\nthe file is larger than 64 MiB.",
          "Error", MessageIcon::kError},

@@ -47,12 +47,14 @@ struct RecordingMessageBox : MessageBox {
 };
 
 // Answers each dialog with the next scripted file name ("" or none left
-// cancels) and records each asking as "open START" or "save".
+// cancels) and records each asking as "open START" or "save FOLDER".
 struct ScriptedFileDialog : FileDialog {
     std::optional<std::filesystem::path> AskOpen(const std::filesystem::path& start) override {
         return Answer("open " + start.string());
     }
-    std::optional<std::filesystem::path> AskSave() override { return Answer("save"); }
+    std::optional<std::filesystem::path> AskSave(const std::filesystem::path& folder) override {
+        return Answer("save " + folder.string());
+    }
     std::optional<std::filesystem::path> Answer(std::string what) {
         asked.push_back(std::move(what));
         const std::string answer = answers.empty() ? "" : answers.front();

@@ -352,14 +352,16 @@ class WindowTest : public QObject {
         }
     }
 
-    // The dialog opens on its file name with the filters in their order, and with
-    // the ordinary cursor in busy work. A bare name typed into the save dialog gets
-    // the filter's extension; a dialog cancelled with a name typed chooses nothing.
+    // The open dialog opens on its file name, the save dialog in its folder, each
+    // with the filters in their order and the ordinary cursor in busy work. A bare
+    // name typed into the save dialog gets the filter's extension; a dialog
+    // cancelled with a name typed chooses nothing.
     void realFileDialog() {
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
         const BusyCursor working;
         test::TempDir dir;
         test::WriteBytes(dir.Path("start.flg"), "");
+        std::filesystem::create_directory(dir.Path("s"));  // where the save dialog starts
         const auto path = [&](const char* name) { return QString::fromStdString(dir.Path(name)); };
         // The filters, the one selected, the accept mode and the cursor.
         const QString open = QString("Flag Files (*.flg)|All files (*)|Flag Files (*.flg)|%1|%2")
@@ -370,8 +372,8 @@ class WindowTest : public QObject {
                                  .arg(Qt::ArrowCursor);
         const std::tuple<QString, Qt::Key, QString, QString> rows[] = {
             {"", Qt::Key_Return, path("start.flg"), open},
-            {"noext", Qt::Key_Return, path("noext.scn"), save},
-            {"name.txt", Qt::Key_Return, path("name.txt"), save},
+            {"noext", Qt::Key_Return, path("s/noext.scn"), save},
+            {"name.txt", Qt::Key_Return, path("s/name.txt"), save},
             {"cancelled", Qt::Key_Escape, "", save}};
         for (const auto& [typed, key, chosen, shown] : rows) {
             QString seen;
@@ -388,7 +390,8 @@ class WindowTest : public QObject {
             });
             QtFileDialog dialog(nullptr);
             const std::optional<std::filesystem::path> answer =
-                shown == open ? dialog.AskOpen(dir.Path("start.flg")) : dialog.AskSave();
+                shown == open ? dialog.AskOpen(dir.Path("start.flg"))
+                              : dialog.AskSave(dir.Path("s"));
             QCOMPARE(answer ? QString::fromStdString(answer->string()) : "", chosen);
             QCOMPARE(seen, shown);
         }
