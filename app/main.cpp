@@ -1,10 +1,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 
+#include "ui/file_names.h"
 #include "ui/main_window.h"
 #include "ui/startup_messages.h"
 
@@ -52,6 +53,9 @@ int main(int argc, char* argv[]) {
     if (files.size() > 1) {
         return UsageError(QStringLiteral("give at most one FILE"));
     }
+    const std::filesystem::path file = files.isEmpty()
+                                           ? std::filesystem::path()
+                                           : flg2scn::ArgumentPath(argc, argv, files.first());
 
     std::optional<flg2scn::StartupMessages> starting(std::in_place);
     QApplication app(argc, argv);
@@ -63,8 +67,8 @@ int main(int argc, char* argv[]) {
     flg2scn::MainWindow window;
     window.show();
     // A file handed over by the desktop (opening a .flg file) loads as if dropped.
-    if (!files.isEmpty()) {
-        window.openFileWhenShown(QFileInfo(files.first()).absoluteFilePath());
+    if (!file.empty()) {
+        window.openFileWhenShown(file);
     }
     return app.exec();
 }

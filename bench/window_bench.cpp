@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: flg2scn-window-bench FILE.flg [WIDTHxHEIGHT]\n");
         return 2;
     }
-    const QString file = QString::fromLocal8Bit(argv[1]);
+    const std::filesystem::path file = argv[1];
     auto* messages = new RecordingMessageBox;
     auto* dialog = new ScriptedFileDialog;
     flg2scn::MainWindow window{std::unique_ptr<flg2scn::MessageBox>(messages),

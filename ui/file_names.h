@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 #include <filesystem>
 
 namespace flg2scn {
@@ -9,5 +10,11 @@ namespace flg2scn {
 // that Qt opens the file by on Unix, UTF-16 on Windows.
 std::filesystem::path ToPath(const QString& name);
 QString ToQString(const std::filesystem::path& name);
+// The local file that a file: URL names, by the bytes of its path on Unix, where
+// a name need not be valid UTF-8.
+std::filesystem::path ToPath(const QUrl& url);
+// The file that the program's argument `decoded` names, made absolute, by the
+// argument's own bytes on Unix (the last of argv that decodes to it).
+std::filesystem::path ArgumentPath(int argc, const char* const argv[], const QString& decoded);
 
 }  // namespace flg2scn

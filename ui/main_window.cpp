@@ -31,13 +31,13 @@ constexpr int kStartWidthTwips = 6555;
 constexpr int kStartHeightTwips = 5520;
 constexpr double kTwipsPerInch = 1440.0;
 
-// The local file that a drag carries, or an empty text.
-QString DroppedFile(const QMimeData* data) {
+// The local file that a drag carries, or an empty name.
+std::filesystem::path DroppedFile(const QMimeData* data) {
     if (data == nullptr || data->urls().size() != 1) {
         return {};
     }
     const QUrl url = data->urls().constFirst();
-    return url.isLocalFile() ? url.toLocalFile() : QString();
+    return url.isLocalFile() ? ToPath(url) : std::filesystem::path();
 }
 
 QFont TextFont() {
@@ -161,9 +161,9 @@ void MainWindow::about() {
     runCommand([this] { TellAbout(*messages_); });
 }
 
-void MainWindow::openFile(const QString& file) {
+void MainWindow::openFile(const std::filesystem::path& file) {
     runCommand([this, &file] {
-        if (file_commands_->LoadFile(ToPath(file))) {
+        if (file_commands_->LoadFile(file)) {
             setUnchanged();
         }
     });
@@ -180,7 +180,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
-void MainWindow::openFileWhenShown(const QString& file) {
+void MainWindow::openFileWhenShown(const std::filesystem::path& file) {
     file_when_shown_ = file;
     // The window, not yet shown, to watch.
     create();
@@ -206,13 +206,15 @@ bool MainWindow::takeDroppedFile(QEvent* event) {
     }
     // QDragEnterEvent and QDragMoveEvent are QDropEvents.
     auto* drop = static_cast<QDropEvent*>(event);
-    const QString file = DroppedFile(drop->mimeData());
-    if (file.isEmpty()) {
+    const std::filesystem::path file = DroppedFile(drop->mimeData());
+    if (file.empty()) {
         return false;
     }
     drop->acceptProposedAction();
+    // The file loads once the drop has ended, so that a message about it never
+    // keeps the program that it came from waiting.
     if (event->type() == QEvent::Drop) {
-        openFile(file);
+        QTimer::singleShot(0, this, [this, file] { openFile(file); });
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -28,9 +29,9 @@ class MainWindow : public QMainWindow {
 
     // Loads a file named outside the dialog (dropped, or given at start) as Load
     // does; Load's dialog then starts with it.
-    void openFile(const QString& file);
+    void openFile(const std::filesystem::path& file);
     // The same once the window is on screen, so that a message stands over it.
-    void openFileWhenShown(const QString& file);
+    void openFileWhenShown(const std::filesystem::path& file);
 
   protected:
     bool event(QEvent* event) override;
@@ -58,7 +59,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<MessageBox> messages_;
     std::unique_ptr<FileDialog> file_dialog_;
     std::unique_ptr<FileCommands> file_commands_;
-    QString file_when_shown_;
+    std::filesystem::path file_when_shown_;
 };
 
 }  // namespace flg2scn

@@ -6,6 +6,7 @@
 #include "support/recording_services.h"
 #include "support/temp_dir.h"
 #include "ui/busy_cursor.h"
+#include "ui/file_names.h"
 #include "ui/main_window.h"
 #include "ui/qt_file_dialog.h"
 #include "ui/qt_message_box.h"
@@ -286,8 +287,16 @@ class WindowTest : public QObject {
         }
     }
 
-    // A file dropped on the text or anywhere else on the window loads; dropped
-    // text is inserted by the text area itself.
+    // A name from the command line or a drop keeps its bytes, UTF-8 or not.
+    void fileNamesKeepTheirBytes() {
+        const char* const argv[] = {"flg2scn", "\xff.flg", "a.flg"};
+        QVERIFY(ArgumentPath(3, argv, QString::fromLocal8Bit(argv[1])) ==
+                std::filesystem::current_path() / "\xff.flg");
+        QVERIFY(ToPath(QUrl::fromEncoded("file:///tmp/%FF%C3%A9.flg")) == "/tmp/\xff\xc3\xa9.flg");
+    }
+
+    // A file dropped on the text or anywhere else on the window loads once the drop
+    // has ended; dropped text is inserted by the text area itself.
     void dropsOnTheWindow() {
         test::TempDir dir;
         test::WriteBytes(dir.Path("d.flg"), "#Dropped\r\n");
@@ -309,6 +318,8 @@ class WindowTest : public QObject {
                 QCOMPARE(enter.isAccepted(), loads || !on_menu_bar);
                 QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
                 QApplication::sendEvent(w.window.windowHandle(), &drop);
+                QCOMPARE(w.Text(), on_menu_bar || loads ? "x\r\n" : "xtyped\r\n");  // nothing yet
+                QCoreApplication::processEvents();
                 QCOMPARE(w.Text(), loads ? "#Dropped\r\n" : on_menu_bar ? "x\r\n" : "xtyped\r\n");
                 w.Trigger("mnuLoadFLG");  // Load's dialog starts with the dropped file
                 QCOMPARE(w.dialog->asked.back(), loads ? "open " + dir.Path("d.flg") : "open ");
