@@ -7,8 +7,15 @@ namespace flg2scn {
 QString SymbolName(const QFontMetricsF& metrics, const QString& text, qsizetype i, int& length) {
     length = 1;
     const QChar c = text[i];
-    if (c == QChar(WidgetText::kCrSymbol) || c == QChar(WidgetText::kLfSymbol)) {
-        return c == QChar(WidgetText::kCrSymbol) ? QStringLiteral("CR") : QStringLiteral("LF");
+    switch (c.unicode()) {
+        case WidgetText::kCrSymbol:
+            return QStringLiteral("CR");
+        case WidgetText::kLfSymbol:
+            return QStringLiteral("LF");
+        case WidgetText::kNulSymbol:
+            return QStringLiteral("00");
+        default:
+            break;
     }
     char32_t code = c.unicode();
     if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {

@@ -10,6 +10,7 @@ constexpr char16_t kBlockBreak = WidgetText::kBlockBreak;
 constexpr char16_t kLineSeparator = WidgetText::kLineSeparator;
 constexpr char16_t kCrSymbol = WidgetText::kCrSymbol;
 constexpr char16_t kLfSymbol = WidgetText::kLfSymbol;
+constexpr char16_t kNulSymbol = WidgetText::kNulSymbol;
 
 // The halves of a UTF-16 surrogate pair. Either may also stand alone, as any
 // code unit can in pasted or typed text.
@@ -47,7 +48,7 @@ class BlockBuilder {
             block_lines_ = 0;
             piece_length_ = 0;
         }
-        out_.chars += c;
+        out_.chars += c == u'\0' ? kNulSymbol : c;
         ++block_length_;
         ++piece_length_;
     }
@@ -137,6 +138,9 @@ void AppendFromWidgetText(std::u16string& text, std::u16string_view block) {
                 break;
             case kLfSymbol:
                 text += u'\n';
+                break;
+            case kNulSymbol:
+                text += u'\0';
                 break;
             default:
                 text += c;

@@ -9,7 +9,8 @@ namespace flg2scn {
 
 // The text area's text as the widget's document holds it. A CR LF is a block
 // break (U+2029); a lone CR or LF, which a document cannot hold, is the symbol
-// U+240D or U+240A. Two more kinds of break keep the document quick to lay out,
+// U+240D or U+240A, and a NUL, which it would lay out with no width, U+2400
+// (pasted text too). Two more kinds of break keep the document quick to lay out,
 // which takes time in the length of a block and in the number of blocks:
 // - a line longer than kPieceLength is split into pieces of that length, counted
 //   from the line's start, by soft breaks: block breaks that stand for nothing in
@@ -28,6 +29,7 @@ struct WidgetText {
     static constexpr char16_t kLineSeparator = u'\u2028';
     static constexpr char16_t kCrSymbol = u'\u240D';
     static constexpr char16_t kLfSymbol = u'\u240A';
+    static constexpr char16_t kNulSymbol = u'\u2400';
 
     // The document's characters, with U+2029 between blocks.
     std::u16string chars;
