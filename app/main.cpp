@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QStringList>
 #include <cstdio>
 #include <filesystem>
@@ -63,6 +64,9 @@ int main(int argc, char* argv[]) {
     // A name, not a display name: Qt would append a display name to every title.
     QApplication::setApplicationName(QStringLiteral("flg2scn"));
     QApplication::setApplicationVersion(QStringLiteral(FLG2SCN_VERSION));
+    // The launcher's entry and icon, so that a desktop ties the window to them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.flg2scn.flg2scn"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.flg2scn.flg2scn.svg")));
 
     flg2scn::MainWindow window;
     window.show();

@@ -1,18 +1,26 @@
 #!/usr/bin/env bash
 # Starts the real window program on a virtual display, finds its window by its
-# caption, and ends it with the Quit shortcut.
+# caption, checks that it carries an icon and the WM_CLASS that its desktop
+# entry names, and ends it with the Quit shortcut.
+#   smoke_test.sh PROGRAM DESKTOP_ENTRY
 set -euo pipefail
 program=$1
-export program
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$2")
+export program wm_class
 exec xvfb-run -a -s "-screen 0 800x600x24" bash -euo pipefail -c '
   "$program" & pid=$!
   trap "kill $pid 2>/dev/null || true" EXIT
   window=$(timeout 20 xdotool search --sync --name "^Tovrin.s Flag to Scenario Converter$" | head -n 1)
   [ -n "$window" ] || { echo "no window"; exit 1; }
+  xprop -id "$window" _NET_WM_ICON | grep -q "^_NET_WM_ICON(CARDINAL) = " ||
+    { echo "no icon"; exit 1; }
+  class=$(xprop -id "$window" WM_CLASS)
+  [ -n "$wm_class" ] && [[ "$class" == *", \"$wm_class\"" ]] ||
+    { echo "$class, but the desktop entry has StartupWMClass=$wm_class"; exit 1; }
   xdotool windowfocus --sync "$window"
   xdotool key ctrl+q
   for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid"; echo "window found and closed"; exit 0; }
+    kill -0 "$pid" 2>/dev/null || { wait "$pid"; echo "window found with its icon and class, and closed"; exit 0; }
     sleep 0.1
   done
   echo "the program did not end"; exit 1
