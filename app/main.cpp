@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/qt_options.h"
 #include "ui/file_names.h"
 #include "ui/main_window.h"
 #include "ui/startup_messages.h"
@@ -36,6 +37,7 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("a flag file to load"),
                                  QStringLiteral("[FILE]"));
+    flg2scn::AddQtOptions(parser, arguments.contains(QStringLiteral("--help-all")));
     if (!parser.parse(arguments)) {
         return UsageError(parser.errorText());
     }
@@ -58,7 +60,8 @@ int main(int argc, char* argv[]) {
                                            ? std::filesystem::path()
                                            : flg2scn::ArgumentPath(argc, argv, files.first());
 
-    std::optional<flg2scn::StartupMessages> starting(std::in_place);
+    std::optional<flg2scn::StartupMessages> starting(std::in_place,
+                                                     parser.value(QStringLiteral("display")));
     QApplication app(argc, argv);
     starting.reset();
     // A name, not a display name: Qt would append a display name to every title.

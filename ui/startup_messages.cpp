@@ -12,6 +12,7 @@ namespace flg2scn {
 namespace {
 
 QtMessageHandler previous_handler = nullptr;
+QString display_named;
 std::vector<std::pair<QtMsgType, QString>> held;
 
 void Hold(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
@@ -19,19 +20,23 @@ void Hold(QtMsgType type, const QMessageLogContext& /*context*/, const QString& 
         held.emplace_back(type, message);
         return;
     }
-    const QByteArray display = qgetenv("DISPLAY");
+    // The display that Qt tried: the one the command line names, else DISPLAY's.
+    const QString display = display_named.isEmpty()
+                                ? QStringLiteral("DISPLAY=") + qEnvironmentVariable("DISPLAY")
+                                : QStringLiteral("-display ") + display_named;
     std::fprintf(stderr,
                  "flg2scn: no display to show the window on (%s); flg2scn-cli converts files "
                  "without one\n",
-                 display.isEmpty() ? "DISPLAY is not set"
-                                   : qPrintable(QStringLiteral("DISPLAY=%1 cannot be opened")
-                                                    .arg(QString::fromLocal8Bit(display))));
+                 display == QStringLiteral("DISPLAY=")
+                     ? "DISPLAY is not set"
+                     : qPrintable(display + QStringLiteral(" cannot be opened")));
     std::_Exit(1);
 }
 
 }  // namespace
 
-StartupMessages::StartupMessages() {
+StartupMessages::StartupMessages(const QString& display) {
+    display_named = display;
     previous_handler = qInstallMessageHandler(Hold);
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The window program's command line: help and version need no display; more
-# than one FILE and an unknown option are usage errors; without a display the
-# program says so in one line.
+# The window program's command line: help and version need no display, and
+# --help-all lists Qt's own options; more than one FILE and an unknown option
+# are usage errors; without a display the program says so in one line; Qt's
+# options reach Qt.
 #   command_line_test.sh PROGRAM
 set -uo pipefail
 program=$1
@@ -19,13 +20,17 @@ check --help -- 0 "Usage: flg2scn [options] [FILE]" ""
 check -h -- 0 "Usage: " ""
 check --version -- 0 "flg2scn 0." ""
 check -v -- 0 "flg2scn 0." ""
+check -style=fusion -reverse --version -- 0 "flg2scn 0." ""
+[[ "$("$program" --help-all)" == *"--display <hostname:screen>"* ]] || fail "--help-all"
 check a.flg b.flg -- 2 "" "flg2scn: give at most one FILE"
 check --frobnicate -- 2 "" "flg2scn: Unknown option 'frobnicate'."
 # Without a display: one line that says so.
 check a.flg -- 1 "" "flg2scn: no display to show the window on (DISPLAY is not set)"
 [ "$(printf '%s\n' "$err" | wc -l)" = 1 ] || fail "no display: '$err'"
 DISPLAY=:9999 check -- 1 "" "flg2scn: no display to show the window on (DISPLAY=:9999 cannot"
-# One FILE starts the window: still running when stopped after a second.
-QT_QPA_PLATFORM=offscreen timeout 1 "$program" a.flg >/dev/null 2>&1; status=$?
+check -display :9999 -- 1 "" "flg2scn: no display to show the window on (-display :9999 cannot"
+# One FILE starts the window on the platform named: still running when stopped
+# after a second.
+timeout 1 "$program" -platform offscreen a.flg >/dev/null 2>&1; status=$?
 [ "$status" = 124 ] || fail "a.flg: the window did not start (exit $status)"
-echo "help, version, one FILE, usage errors and no display as expected"
+echo "help, version, Qt's options, one FILE, usage errors and no display as expected"
