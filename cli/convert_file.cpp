@@ -1,7 +1,9 @@
 #include "cli/convert_file.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <new>
+#include <system_error>
 #include <variant>
 
 #include "conversion/flag_stream.h"
@@ -9,6 +11,7 @@
 #include "runtime/file_reading.h"
 #include "runtime/file_system.h"
 #include "runtime/interruption.h"
+#include "runtime/path_names.h"
 
 namespace flg2scn {
 
@@ -27,6 +30,22 @@ void FeedInput(const std::string& input, FlagStreamConverter& converter) {
         const FileDescriptor file = OpenFileOrPipe(input, kMaxBatchFileBytes);
         FeedStream(file.get(), input, converter);
     }
+}
+
+// An output's full name, so that two spellings of one file meet: links, "." and
+// ".." resolved, and on Windows in one letter case, as its names are compared.
+std::string FullName(const std::string& output) {
+    const std::filesystem::path path(std::u8string(output.begin(), output.end()));
+    std::error_code error;
+    std::filesystem::path full =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(path, error), error);
+    const std::u8string name = (error ? path : full).u8string();
+    std::string key(name.begin(), name.end());
+    if constexpr (kSystemPathStyle == PathStyle::kWindows) {
+        std::transform(key.begin(), key.end(), key.begin(),
+                       [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    }
+    return key;
 }
 
 }  // namespace
@@ -53,9 +72,14 @@ void BatchConversion::Convert(const std::string& input, const std::string& outpu
         Commit();
     }
     const std::size_t writes = batch_.size();
-    outcomes_.push_back({input, ConvertAndWrite(input, output), std::nullopt});
+    std::optional<ConversionFailure> refused;
+    if (output != kStandardStream) {
+        refused = RefuseOutput(input, output);
+    }
+    outcomes_.push_back({input, refused ? refused : ConvertAndWrite(input, output), std::nullopt});
     if (batch_.size() > writes) {
         outcomes_.back().write = writes;
+        written_.emplace(FullName(output), input);
     }
     // So that outputs appear as a long batch goes, not only at its end.
     constexpr auto kLongestOpen = std::chrono::seconds(1);
@@ -85,6 +109,18 @@ void BatchConversion::Commit() {
         }
     }
     outcomes_.clear();
+}
+
+std::optional<ConversionFailure> BatchConversion::RefuseOutput(const std::string& input,
+                                                               const std::string& output) const {
+    if (const auto earlier = written_.find(FullName(output)); earlier != written_.end()) {
+        return ConversionFailure{output + " is the output of " + earlier->second + " already", ""};
+    }
+    const std::optional<FileIdentity> file = IdentityOf(input);
+    if (file && file == IdentityOf(output)) {
+        return ConversionFailure{"the output " + output + " is the input itself", ""};
+    }
+    return std::nullopt;
 }
 
 std::optional<ConversionFailure> BatchConversion::ConvertAndWrite(const std::string& input,

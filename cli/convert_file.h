@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "runtime/file_batch.h"
@@ -31,11 +32,12 @@ struct ConversionFailure {
 
 // Converts files one after another: each is loaded, converted as "&Convert It"
 // does and its scenario written as "&Save .SCN" does, or nothing is written for
-// it. The writes are made durable together in groups (see FileBatch), a group at
-// the latest once it has been open for a second, and a failure is told, in the
-// files' order, once its group is written. Once a caught signal has come (see
-// CatchInterruptions), Convert stops with Interruption and writes nothing more;
-// Finish still writes the files converted before it.
+// it. An output that an earlier file of the run wrote, or that is the input
+// itself (the same file by any name), is refused, so that nothing is lost. The writes are made
+// durable together in groups (see FileBatch), a group at the latest once it has been open for a
+// second, and a failure is told, in the files' order, once its group is written. Once a caught
+// signal has come (see CatchInterruptions), Convert stops with Interruption and writes nothing
+// more; Finish still writes the files converted before it.
 class BatchConversion {
   public:
     using FailureHandler =
@@ -56,6 +58,8 @@ class BatchConversion {
         std::optional<std::size_t> write;
     };
 
+    std::optional<ConversionFailure> RefuseOutput(const std::string& input,
+                                                  const std::string& output) const;
     std::optional<ConversionFailure> ConvertAndWrite(const std::string& input,
                                                      const std::string& output);
     void Commit();
@@ -64,6 +68,8 @@ class BatchConversion {
     FileBatch batch_;
     std::chrono::steady_clock::time_point group_opened_;
     std::vector<Outcome> outcomes_;
+    // The outputs written in this run, by their full names, with their inputs.
+    std::unordered_map<std::string, std::string> written_;
     bool all_converted_ = true;
 };
 

@@ -11,6 +11,7 @@
 #include "runtime/file_reading.h"
 #include "runtime/file_system.h"
 #include "runtime/interruption.h"
+#include "runtime/path_names.h"
 
 namespace {
 
@@ -92,9 +93,11 @@ int main(int argc, char** argv) {
     flg2scn::CatchInterruptions();
     try {
         for (const std::string& file : files) {
-            // A pipe has no folder to write beside it: its scenario goes where
-            // standard input's does.
-            const bool stream = file == flg2scn::kStandardStream || flg2scn::IsPipe(file);
+            // A pipe has no folder to write beside it, and standard input or
+            // another open file named by its descriptor has none of its own: its
+            // scenario goes where standard input's does.
+            const bool stream = file == flg2scn::kStandardStream || flg2scn::IsPipe(file) ||
+                                flg2scn::IsDescriptorName(file);
             batch.Convert(file, output   ? *output
                                 : stream ? std::string(flg2scn::kStandardStream)
                                          : flg2scn::ScenarioFileName(file));

@@ -1,5 +1,6 @@
 #include "runtime/path_names.h"
 
+#include <filesystem>
 #include <random>
 
 namespace flg2scn {
@@ -36,6 +37,15 @@ std::string HiddenName(const std::string& folder, PathStyle style) {
 bool IsPipeName(std::string_view path) {
     constexpr std::string_view kPipes = "\\\\.\\pipe\\";
     return path.size() > kPipes.size() && path.starts_with(kPipes);
+}
+
+bool IsDescriptorName(std::string_view path, PathStyle style) {
+    if (style == PathStyle::kWindows) {
+        return false;
+    }
+    const std::string name = std::filesystem::path(path).lexically_normal().generic_string();
+    return name == "/dev/stdin" || name.starts_with("/dev/fd/") ||
+           name.starts_with("/proc/self/fd/");
 }
 
 }  // namespace flg2scn

@@ -27,4 +27,8 @@ std::string HiddenName(const std::string& folder, PathStyle style = kSystemPathS
 // Whether `path` names a Windows named pipe (\\.\pipe\NAME).
 bool IsPipeName(std::string_view path);
 
+// Whether `path` names one of the program's own open files by its descriptor, on
+// POSIX: /dev/stdin, /dev/fd/N or /proc/self/fd/N.
+bool IsDescriptorName(std::string_view path, PathStyle style = kSystemPathStyle);
+
 }  // namespace flg2scn

@@ -59,11 +59,12 @@ TEST(Cli, ScenarioFileNames) {
 
 // Each file that fails gets its line and no output, its old output stays, and
 // the others still convert; a later file reads what an earlier one wrote, over
-// its old contents or as a new file.
+// its old contents or as a new file, but does not write it again.
 TEST(Cli, ABatchGoesOnPastFilesThatFail) {
     TempDir dir;
     WriteBytes(dir.Path("good.FLG"), "#Harbour\r<100 200 40>\r<1024 512 96>");
     WriteBytes(dir.Path("good.scn"), kHarbourFlg);
+    WriteBytes(dir.Path("good"), kHarbourFlg);
     WriteBytes(dir.Path("four.flg"), "#4\r\n<1 2 3>\r\n<1 2 3>\r\n<1 2 3>\r\n<1 2 3>\r\n");
     WriteBytes(dir.Path("four.scn"), "old");
     WriteBytes(dir.Path("other.txt"), kHarbourFlg);
@@ -75,7 +76,7 @@ TEST(Cli, ABatchGoesOnPastFilesThatFail) {
     std::filesystem::resize_file(dir.Path("huge.flg"), (std::uintmax_t{1} << 30) + 1);
     EXPECT_EQ(RunCli(dir,
                      "good.FLG four.flg missing.flg huge.flg folder.flg "
-                     "other.txt other.txt.scn lf.flg good.scn"),
+                     "other.txt other.txt.scn lf.flg good.scn good"),
               CliRun(1, "",
                      "flg2scn-cli: four.flg: An error occurred while proccessing the flag data.\n"
                      "flg2scn-cli: missing.flg: No such file or directory\n"
@@ -85,12 +86,13 @@ TEST(Cli, ABatchGoesOnPastFilesThatFail) {
                      "flg2scn-cli: lf.flg: Incorrect number of flag locations.\n"
                      "flg2scn-cli: lf.flg: its lines end in LF alone; flag files need CR LF "
                      "line ends\n"
-                     "flg2scn-cli: good.scn: No # header.\n"));
+                     "flg2scn-cli: good.scn: No # header.\n"
+                     "flg2scn-cli: good: good.scn is the output of good.FLG already\n"));
     EXPECT_EQ(ReadBytes(dir.Path("good.scn")), kHarbourScn);
     EXPECT_EQ(ReadBytes(dir.Path("other.txt.scn")), kHarbourScn);
     EXPECT_EQ(ReadBytes(dir.Path("four.scn")), "old");
     EXPECT_EQ(dir.Names(),
-              "folder.flg folder.scn four.flg four.scn good.FLG good.scn huge.flg "
+              "folder.flg folder.scn four.flg four.scn good good.FLG good.scn huge.flg "
               "lf.flg other.txt other.txt.scn");
 }
 
@@ -178,6 +180,7 @@ TEST(Cli, ASignalKeepsWhatWasConvertedBeforeIt) {
 TEST(Cli, StandardStreamsOutputsAndUsage) {
     TempDir dir;
     WriteBytes(dir.Path("-h.flg"), kHarbourFlg);
+    std::filesystem::create_symlink("-h.flg", dir.Path("link.scn"));
     // A named pipe is read like standard input, once its writer comes, and its
     // scenario goes to standard output.
     ASSERT_EQ(::mkfifo(dir.Path("pipe.flg").c_str(), 0600), 0);
@@ -192,6 +195,8 @@ TEST(Cli, StandardStreamsOutputsAndUsage) {
         {"-o - -- -h.flg", "", 0, kHarbourScn, ""},
         {"pipe.flg", "", 0, kHarbourScn, ""},
         {"--output=named.scn -", kHarbourFlg, 0, "", ""},
+        {"-o link.scn -- -h.flg", "", 1, "", "flg2scn-cli: -h.flg: the output link.scn is the input itself\n"},
+        {"/dev/stdin <-h.flg", "", 0, kHarbourScn, ""},
         {"", "", 2, "", "flg2scn-cli: no FILE given" + usage},
         {"--frobnicate a.flg", "", 2, "", "flg2scn-cli: unknown option --frobnicate" + usage},
         {"-o", "", 2, "", "flg2scn-cli: option -o needs an OUTPUT" + usage},
@@ -208,7 +213,8 @@ TEST(Cli, StandardStreamsOutputsAndUsage) {
     writer.join();
     ::close(release);
     EXPECT_EQ(ReadBytes(dir.Path("named.scn")), kHarbourScn);
-    EXPECT_EQ(dir.Names(), "-h.flg named.scn pipe.flg");
+    EXPECT_EQ(dir.Names(), "-h.flg link.scn named.scn pipe.flg");
+    EXPECT_EQ(ReadBytes(dir.Path("-h.flg")), kHarbourFlg);
     EXPECT_TRUE(
         std::get<1>(RunCli(dir, "--help")).starts_with("Usage: flg2scn-cli [-o OUTPUT] FILE..."));
 }

@@ -54,5 +54,17 @@ TEST(PathNames, PipeNames) {
     }
 }
 
+TEST(PathNames, DescriptorNames) {
+    // clang-format off
+    const std::tuple<PathStyle, std::string, bool> rows[] = {
+        {kPosix, "/dev/stdin", true}, {kPosix, "/dev/fd/3", true}, {kPosix, "/proc/self/fd/0", true},
+        {kPosix, "//dev/./fd/../stdin", true}, {kPosix, "/dev/stdin.flg", false},
+        {kPosix, "/dev/fd", false}, {kPosix, "dev/stdin", false}, {kWindows, "/dev/stdin", false}};
+    // clang-format on
+    for (const auto& [style, path, descriptor] : rows) {
+        EXPECT_EQ(IsDescriptorName(path, style), descriptor) << path;
+    }
+}
+
 }  // namespace
 }  // namespace flg2scn
