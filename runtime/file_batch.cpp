@@ -110,9 +110,16 @@ std::vector<std::optional<FileError>> FileBatch::Commit() {
             }
         }
     }
-    // Make the names durable; the new contents are in place either way.
+    // Make the names durable. The new contents are in place either way, but a
+    // name that may be lost in a power cut is not told as written.
     for (const std::string& folder : folders) {
-        SyncFolder(folder);
+        const int error = SyncFolder(folder);
+        for (Entry* entry : written) {
+            if (error != 0 && !entry->error && entry->file.folder() == folder) {
+                entry->error = FileError(FileError::Operation::kWrite, entry->file.path(),
+                                         SystemReason(error));
+            }
+        }
     }
     std::vector<std::optional<FileError>> errors;
     for (Entry& entry : files_) {

@@ -57,8 +57,9 @@ std::optional<FileIdentity> IdentityOf(const std::string& path);
 // How many files a process may hold open at once, where there is a limit.
 std::optional<std::size_t> OpenFileLimit();
 
-// Makes the names just given in `folder` durable, where that takes a step of
-// its own; a failure changes nothing that is already in place.
-void SyncFolder(const std::string& folder);
+// Makes the names given in `folder` durable, where that takes a step of its own:
+// an fsync of the folder, or where that fails a sync of its whole file system.
+// Gives 0, or the errno of a failure, which changes nothing already in place.
+int SyncFolder(const std::string& folder);
 
 }  // namespace flg2scn

@@ -120,11 +120,15 @@ std::optional<std::size_t> OpenFileLimit() {
     return static_cast<std::size_t>(limit.rlim_cur);
 }
 
-void SyncFolder(const std::string& folder) {
+int SyncFolder(const std::string& folder) {
+    // A folder that may be written but not read cannot be opened to be synced;
+    // its names are left to the system, as before this step existed.
     const FileDescriptor opened(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (opened.is_open()) {
-        ::fsync(opened.get());
+    if (!opened.is_open() || ::fsync(opened.get()) == 0) {
+        return 0;
     }
+    const int error = errno;
+    return ::syncfs(opened.get()) == 0 ? 0 : error;
 }
 
 }  // namespace flg2scn

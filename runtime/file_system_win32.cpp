@@ -217,6 +217,8 @@ std::optional<std::size_t> OpenFileLimit() {
 }
 
 // A name given with MOVEFILE_WRITE_THROUGH is durable once the move returns.
-void SyncFolder(const std::string&) {}
+int SyncFolder(const std::string&) {
+    return 0;
+}
 
 }  // namespace flg2scn

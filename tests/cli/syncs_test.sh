@@ -3,6 +3,8 @@
 # itself is synced alone, a group by one sync of its file system; every sync
 # comes before the names are given, and each folder is synced once after them.
 # In the traces below "N" stands for the calls that give names (one or more).
+# A folder whose sync fails is made durable by a sync of its file system, and
+# where that fails too, its outputs are failures.
 #
 # Usage: syncs_test.sh FLG2SCN_CLI
 set -u
@@ -41,6 +43,20 @@ done <<'EOF'
 one.flg|fsync N fsync
 a/x.flg a/y.flg a/z.flg|syncfs N fsync
 a/x.flg b/w.flg a/z.flg|syncfs N fsync fsync
+EOF
+
+# Each case: the calls to fail, the exit status and what is told.
+while IFS='|' read -r inject status told; do
+    # shellcheck disable=SC2086
+    strace -qq -o /dev/null $inject "$cli" -o out.scn one.flg 2>err
+    got=$?
+    if [ "$got" != "$status" ] || [ "$(cat err)" != "$told" ]; then
+        echo "FAIL: $inject: exit $got, '$(cat err)'"
+        failed=1
+    fi
+done <<'EOF'
+-e inject=fsync:error=EIO:when=2|0|
+-e inject=fsync:error=EIO:when=2 -e inject=syncfs:error=EIO|1|flg2scn-cli: one.flg: cannot write out.scn: Input/output error
 EOF
 [ "$failed" = 0 ] && echo "syncs as expected"
 exit "$failed"
