@@ -1,5 +1,7 @@
 // Drives the real window over one file and prints how long each step keeps it
-// busy, up to the repaint that shows its result, and the process's peak memory.
+// busy, up to the repaint that shows its result, and the process's peak memory;
+// then, with the file loaded again, the slowest of ten presses of each key that
+// a long line has made slow now and then.
 // A message box or the save dialog would wait for a user, so both are scripted.
 //
 //   flg2scn-window-bench FILE.flg [WIDTHxHEIGHT]
@@ -13,9 +15,12 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "support/recording_services.h"
 #include "ui/main_window.h"
@@ -55,6 +60,31 @@ void Time(const char* step, QPlainTextEdit* edit, const std::function<void()>& w
     std::printf("%-18s %9.1f ms %9.1f ms %9.1f MiB\n", step, wall, CpuMilliseconds() - cpu,
                 static_cast<double>(Usage().ru_maxrss) / 1024);
     std::fflush(stdout);
+}
+
+// Each key of `keys` pressed `runs` times over, each press timed as Time times a
+// step, with the quarter second after it for the work it leaves to the event
+// loop: the slowest press of each key, the one a user would notice.
+void TimeKeysOver(QPlainTextEdit* edit,
+                  const std::vector<std::pair<const char*, QKeyCombination>>& keys, int runs) {
+    std::printf("%-18s %12s %12s   (the slowest of %d presses)\n", "key", "wall", "processor",
+                runs);
+    for (const auto& [name, key] : keys) {
+        double slowest_wall = 0;
+        double slowest_cpu = 0;
+        for (int run = 0; run < runs; ++run) {
+            const double cpu = CpuMilliseconds();
+            QElapsedTimer timer;
+            timer.start();
+            QTest::keyClick(edit, key.key(), key.keyboardModifiers());
+            edit->viewport()->repaint();
+            QApplication::processEvents();
+            slowest_wall = std::max(slowest_wall, static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            QTest::qWait(250);
+            slowest_cpu = std::max(slowest_cpu, CpuMilliseconds() - cpu);
+        }
+        std::printf("%-18s %9.1f ms %9.1f ms\n", name, slowest_wall, slowest_cpu);
+    }
 }
 
 }  // namespace
@@ -112,6 +142,18 @@ int main(int argc, char* argv[]) {
     Time("save", edit, [&] { window.findChild<QAction*>("mnuSaveSCN")->trigger(); });
     std::filesystem::remove(saved);
     Time("undo the load", edit, key(Qt::Key_Z, Qt::ControlModifier));
+
+    // The keys that a long line has made slow now and then, on the file again.
+    Time("load again", edit, [&] { window.openFile(file); });
+    TimeKeysOver(edit,
+                 {{"ctrl+end", Qt::ControlModifier | Qt::Key_End},
+                  {"type a letter", QKeyCombination(Qt::Key_X)},
+                  {"end", QKeyCombination(Qt::Key_End)},
+                  {"left", QKeyCombination(Qt::Key_Left)},
+                  {"ctrl+a", Qt::ControlModifier | Qt::Key_A},
+                  {"ctrl+c", Qt::ControlModifier | Qt::Key_C},
+                  {"right", QKeyCombination(Qt::Key_Right)}},
+                 10);
 
     std::printf("%-18s %9zu\n", "messages shown", messages->shown.size());
     return 0;
