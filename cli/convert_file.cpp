@@ -32,20 +32,8 @@ void FeedInput(const std::string& input, FlagStreamConverter& converter) {
     }
 }
 
-// An output's full name, so that two spellings of one file meet: links, "." and
-// ".." resolved, and on Windows in one letter case, as its names are compared.
-std::string FullName(const std::string& output) {
-    const std::filesystem::path path(std::u8string(output.begin(), output.end()));
-    std::error_code error;
-    std::filesystem::path full =
-        std::filesystem::weakly_canonical(std::filesystem::absolute(path, error), error);
-    const std::u8string name = (error ? path : full).u8string();
-    std::string key(name.begin(), name.end());
-    if constexpr (kSystemPathStyle == PathStyle::kWindows) {
-        std::transform(key.begin(), key.end(), key.begin(),
-                       [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
-    }
-    return key;
+std::filesystem::path PathOf(const std::string& name) {
+    return {std::u8string(name.begin(), name.end())};
 }
 
 }  // namespace
@@ -73,13 +61,15 @@ void BatchConversion::Convert(const std::string& input, const std::string& outpu
     }
     const std::size_t writes = batch_.size();
     std::optional<ConversionFailure> refused;
+    std::string full_name;
     if (output != kStandardStream) {
-        refused = RefuseOutput(input, output);
+        full_name = FullName(output);
+        refused = RefuseOutput(input, output, full_name);
     }
     outcomes_.push_back({input, refused ? refused : ConvertAndWrite(input, output), std::nullopt});
     if (batch_.size() > writes) {
         outcomes_.back().write = writes;
-        written_.emplace(FullName(output), input);
+        written_.emplace(std::move(full_name), input);
     }
     // So that outputs appear as a long batch goes, not only at its end.
     constexpr auto kLongestOpen = std::chrono::seconds(1);
@@ -111,13 +101,42 @@ void BatchConversion::Commit() {
     outcomes_.clear();
 }
 
+// The folder's full name is found once for each folder, since a batch writes
+// many outputs into few; only a name that is a link itself is looked at again.
+std::string BatchConversion::FullName(const std::string& output) {
+    const std::filesystem::path path = PathOf(output);
+    std::error_code error;
+    std::filesystem::path full;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) {
+        full = std::filesystem::weakly_canonical(path, error);
+    } else {
+        const std::string folder = FolderOf(output);
+        auto known = folders_.find(folder);
+        if (known == folders_.end()) {
+            const std::filesystem::path absolute = std::filesystem::absolute(PathOf(folder), error);
+            known =
+                folders_.emplace(folder, std::filesystem::weakly_canonical(absolute, error)).first;
+        }
+        full = known->second / path.filename();
+    }
+    const std::u8string name = full.u8string();
+    std::string key(name.begin(), name.end());
+    if constexpr (kSystemPathStyle == PathStyle::kWindows) {
+        std::transform(key.begin(), key.end(), key.begin(),
+                       [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    }
+    return key;
+}
+
 std::optional<ConversionFailure> BatchConversion::RefuseOutput(const std::string& input,
-                                                               const std::string& output) const {
-    if (const auto earlier = written_.find(FullName(output)); earlier != written_.end()) {
+                                                               const std::string& output,
+                                                               const std::string& full_name) const {
+    if (const auto earlier = written_.find(full_name); earlier != written_.end()) {
         return ConversionFailure{output + " is the output of " + earlier->second + " already", ""};
     }
-    const std::optional<FileIdentity> file = IdentityOf(input);
-    if (file && file == IdentityOf(output)) {
+    // Most outputs are new: their input need not be looked at.
+    const std::optional<FileIdentity> file = IdentityOf(output);
+    if (file && file == IdentityOf(input)) {
         return ConversionFailure{"the output " + output + " is the input itself", ""};
     }
     return std::nullopt;

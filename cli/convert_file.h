@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -58,8 +59,13 @@ class BatchConversion {
         std::optional<std::size_t> write;
     };
 
+    // An output's full name, so that two spellings of one file meet: links, "."
+    // and ".." resolved, and on Windows in one letter case, as Windows compares
+    // names.
+    std::string FullName(const std::string& output);
     std::optional<ConversionFailure> RefuseOutput(const std::string& input,
-                                                  const std::string& output) const;
+                                                  const std::string& output,
+                                                  const std::string& full_name) const;
     std::optional<ConversionFailure> ConvertAndWrite(const std::string& input,
                                                      const std::string& output);
     void Commit();
@@ -70,6 +76,8 @@ class BatchConversion {
     std::vector<Outcome> outcomes_;
     // The outputs written in this run, by their full names, with their inputs.
     std::unordered_map<std::string, std::string> written_;
+    // The full names of the folders written to, by their names as given.
+    std::unordered_map<std::string, std::filesystem::path> folders_;
     bool all_converted_ = true;
 };
 
