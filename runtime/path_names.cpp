@@ -34,6 +34,12 @@ std::string HiddenName(const std::string& folder, PathStyle style) {
     return name;
 }
 
+std::string HiddenNameFor(const std::string& target, PathStyle style) {
+    const std::size_t slash = target.find_last_of(style == PathStyle::kWindows ? "/\\:" : "/");
+    const std::size_t name = slash == std::string::npos ? 0 : slash + 1;
+    return target.substr(0, name) + "." + target.substr(name) + ".flg2scn";
+}
+
 bool IsPipeName(std::string_view path) {
     constexpr std::string_view kPipes = "\\\\.\\pipe\\";
     return path.size() > kPipes.size() && path.starts_with(kPipes);

@@ -24,6 +24,11 @@ std::string FolderOf(const std::string& path, PathStyle style = kSystemPathStyle
 // and digits.
 std::string HiddenName(const std::string& folder, PathStyle style = kSystemPathStyle);
 
+// The hidden name that new contents for `target` take before they replace it:
+// ".NAME.flg2scn" beside it, so that one left by a writer cut off (by SIGKILL or
+// a power cut) is known as such, and goes with the next write of NAME.
+std::string HiddenNameFor(const std::string& target, PathStyle style = kSystemPathStyle);
+
 // Whether `path` names a Windows named pipe (\\.\pipe\NAME).
 bool IsPipeName(std::string_view path);
 

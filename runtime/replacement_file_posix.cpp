@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <limits.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -72,15 +73,51 @@ mode_t FileModeMask() {
     return mask;
 }
 
+// Every writer holds this lock on its new contents while it lives, so that a
+// file at its hidden name whose lock can be taken was left by one that ended.
+void HoldWritersLock(int fd) {
+    // A file system without locks only loses the removal of left-over files.
+    ::flock(fd, LOCK_EX | LOCK_NB);
+}
+
+// Removes what a writer cut off left at `name`, while the name still stands for
+// the file whose lock was taken; whether it did.
+bool RemoveLeftOver(const std::string& name) {
+    const FileDescriptor file(::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat opened {};
+    struct stat named {};
+    return file.is_open() && ::flock(file.get(), LOCK_EX | LOCK_NB) == 0 &&
+           ::fstat(file.get(), &opened) == 0 && S_ISREG(opened.st_mode) &&
+           ::lstat(name.c_str(), &named) == 0 && named.st_dev == opened.st_dev &&
+           named.st_ino == opened.st_ino && ::unlink(name.c_str()) == 0;
+}
+
 // Opens a file for new contents in `folder`: one without a name where the file
-// system has them, else a hidden temporary one whose name goes to `temporary`.
-int OpenNewFile(const std::string& path, const std::string& folder, std::string& temporary) {
+// system has them, else a hidden one whose name goes to `temporary`: the
+// target's own, or where a live writer holds that (or it is too long) a random
+// one.
+int OpenNewFile(const std::string& path, const std::string& target, const std::string& folder,
+                std::string& temporary) {
     int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     // Also where the folder refuses new files: the temporary one is refused too,
     // with the same reason.
     if (fd == -1) {
-        temporary = folder + "/.flg2scn-XXXXXX";
-        fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+        temporary = HiddenNameFor(target);
+        constexpr int kCreate = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
+        fd = ::open(temporary.c_str(), kCreate, 0600);
+        int error = fd == -1 ? errno : 0;
+        if (error == EEXIST && RemoveLeftOver(temporary)) {
+            fd = ::open(temporary.c_str(), kCreate, 0600);
+            error = fd == -1 ? errno : 0;
+        }
+        errno = error;
+        if (error == EEXIST || error == ENAMETOOLONG) {
+            temporary = folder + "/.flg2scn-XXXXXX";
+            fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+        }
+    }
+    if (fd != -1) {
+        HoldWritersLock(fd);
     }
     if (fd == -1 && (errno == ENOENT || errno == ENOTDIR)) {
         Fail(path, errno);
@@ -181,7 +218,7 @@ ReplacementFile::ReplacementFile(const std::string& path) : path_(path) {
         Fail(path, errno);
     }
     folder_ = FolderOf(target_);
-    file_ = FileDescriptor(OpenNewFile(path, folder_, temporary_));
+    file_ = FileDescriptor(OpenNewFile(path, target_, folder_, temporary_));
     try {
         struct stat status {};
         if (::fstat(file_.get(), &status) != 0) {
@@ -232,7 +269,15 @@ void ReplacementFile::Publish() {
             return;
         }
         // An old file is replaced through a hidden name: a link cannot replace.
-        for (int tries = 0; error == EEXIST && tries < 100; ++tries) {
+        // The target's own, unless a live writer holds it; a random one then.
+        if (error == EEXIST) {
+            hidden = HiddenNameFor(target_);
+            error = LinkUnnamed(file_.get(), hidden);
+            if (error == EEXIST && RemoveLeftOver(hidden)) {
+                error = LinkUnnamed(file_.get(), hidden);
+            }
+        }
+        for (int tries = 0; (error == EEXIST || error == ENAMETOOLONG) && tries < 100; ++tries) {
             hidden = HiddenName(folder_);
             error = LinkUnnamed(file_.get(), hidden);
         }

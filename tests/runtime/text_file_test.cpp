@@ -1,6 +1,8 @@
 #include "runtime/text_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -9,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "runtime/file_descriptor.h"
 #include "runtime/file_error.h"
 #include "support/temp_dir.h"
 
@@ -155,6 +158,22 @@ TEST(TextFileWriting, ASaveStoppedHalfwayLeavesTheOldFile) {
             << signal;
         EXPECT_EQ(ReadBytes(path), "old") << signal;
         EXPECT_EQ(dir.Names(), "keep.scn") << signal;
+    }
+}
+
+// A save cut off after it named its new contents and before they replaced the
+// old file leaves them under the target's hidden name; the next save takes them
+// away, but not what a live save holds there.
+TEST(TextFileWriting, TheNextSaveTakesAwayWhatACutOffOneLeft) {
+    for (const bool live : {false, true}) {
+        test::TempDir dir;
+        WriteBytes(dir.Path("a.scn"), "old");
+        WriteBytes(dir.Path(".a.scn.flg2scn"), "left");
+        const FileDescriptor held(::open(dir.Path(".a.scn.flg2scn").c_str(), O_RDONLY));
+        ASSERT_EQ(live ? ::flock(held.get(), LOCK_EX) : 0, 0);
+        WriteTextFile(dir.Path("a.scn"), u"new");
+        EXPECT_EQ(ReadBytes(dir.Path("a.scn")), "new\r\n");
+        EXPECT_EQ(dir.Names(), live ? ".a.scn.flg2scn a.scn" : "a.scn");
     }
 }
 
