@@ -32,6 +32,11 @@ void FeedInput(const std::string& input, FlagStreamConverter& converter) {
     }
 }
 
+// Letter case as file names ignore it: in ASCII only, whatever else a name holds.
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
 std::filesystem::path PathOf(const std::string& name) {
     return {std::u8string(name.begin(), name.end())};
 }
@@ -41,9 +46,8 @@ std::filesystem::path PathOf(const std::string& name) {
 std::string ScenarioFileName(const std::string& flag_file) {
     constexpr std::size_t kExtension = 4;
     const std::size_t stem = flag_file.size() - std::min(flag_file.size(), kExtension);
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
     std::string extension = flag_file.substr(stem);
-    std::transform(extension.begin(), extension.end(), extension.begin(), lower);
+    std::transform(extension.begin(), extension.end(), extension.begin(), AsciiLower);
     if (extension == ".flg") {
         return flag_file.substr(0, stem) + ".scn";
     }
@@ -122,8 +126,7 @@ std::string BatchConversion::FullName(const std::string& output) {
     const std::u8string name = full.u8string();
     std::string key(name.begin(), name.end());
     if constexpr (kSystemPathStyle == PathStyle::kWindows) {
-        std::transform(key.begin(), key.end(), key.begin(),
-                       [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+        std::transform(key.begin(), key.end(), key.begin(), AsciiLower);
     }
     return key;
 }
