@@ -34,11 +34,12 @@ struct ConversionFailure {
 // Converts files one after another: each is loaded, converted as "&Convert It"
 // does and its scenario written as "&Save .SCN" does, or nothing is written for
 // it. An output that an earlier file of the run wrote, or that is the input
-// itself (the same file by any name), is refused, so that nothing is lost. The writes are made
-// durable together in groups (see FileBatch), a group at the latest once it has been open for a
-// second, and a failure is told, in the files' order, once its group is written. Once a caught
-// signal has come (see CatchInterruptions), Convert stops with Interruption and writes nothing
-// more; Finish still writes the files converted before it.
+// itself (the same file by any name), is refused, so that nothing is lost. The
+// writes are made durable together in groups (see FileBatch), a group at the
+// latest once it has been open for a second, and a failure is told, in the
+// files' order, once its group is written. Once a caught signal has come (see
+// CatchInterruptions), Convert stops with Interruption and writes nothing more;
+// Finish still writes the files converted before it.
 class BatchConversion {
   public:
     using FailureHandler =
