@@ -114,8 +114,11 @@ std::vector<std::optional<FileError>> FileBatch::Commit() {
     // name that may be lost in a power cut is not told as written.
     for (const std::string& folder : folders) {
         const int error = SyncFolder(folder);
+        if (error == 0) {
+            continue;
+        }
         for (Entry* entry : written) {
-            if (error != 0 && !entry->error && entry->file.folder() == folder) {
+            if (!entry->error && entry->file.folder() == folder) {
                 entry->error = FileError(FileError::Operation::kWrite, entry->file.path(),
                                          SystemReason(error));
             }

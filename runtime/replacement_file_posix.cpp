@@ -92,10 +92,16 @@ bool RemoveLeftOver(const std::string& name) {
            named.st_ino == opened.st_ino && ::unlink(name.c_str()) == 0;
 }
 
+// Claims the hidden name `name` (0 or the errno), again once a leftover is gone.
+template <typename Claim>
+int ClaimHiddenName(const std::string& name, Claim claim) {
+    const int error = claim(name);
+    return error == EEXIST && RemoveLeftOver(name) ? claim(name) : error;
+}
+
 // Opens a file for new contents in `folder`: one without a name where the file
 // system has them, else a hidden one whose name goes to `temporary`: the
-// target's own, or where a live writer holds that (or it is too long) a random
-// one.
+// target's own or, where a live writer holds it or it is too long, a random one.
 int OpenNewFile(const std::string& path, const std::string& target, const std::string& folder,
                 std::string& temporary) {
     int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
@@ -103,13 +109,10 @@ int OpenNewFile(const std::string& path, const std::string& target, const std::s
     // with the same reason.
     if (fd == -1) {
         temporary = HiddenNameFor(target);
-        constexpr int kCreate = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
-        fd = ::open(temporary.c_str(), kCreate, 0600);
-        int error = fd == -1 ? errno : 0;
-        if (error == EEXIST && RemoveLeftOver(temporary)) {
-            fd = ::open(temporary.c_str(), kCreate, 0600);
-            error = fd == -1 ? errno : 0;
-        }
+        const int error = ClaimHiddenName(temporary, [&fd](const std::string& name) {
+            fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+            return fd == -1 ? errno : 0;
+        });
         errno = error;
         if (error == EEXIST || error == ENAMETOOLONG) {
             temporary = folder + "/.flg2scn-XXXXXX";
@@ -272,10 +275,8 @@ void ReplacementFile::Publish() {
         // The target's own, unless a live writer holds it; a random one then.
         if (error == EEXIST) {
             hidden = HiddenNameFor(target_);
-            error = LinkUnnamed(file_.get(), hidden);
-            if (error == EEXIST && RemoveLeftOver(hidden)) {
-                error = LinkUnnamed(file_.get(), hidden);
-            }
+            error = ClaimHiddenName(
+                hidden, [this](const std::string& name) { return LinkUnnamed(file_.get(), name); });
         }
         for (int tries = 0; (error == EEXIST || error == ENAMETOOLONG) && tries < 100; ++tries) {
             hidden = HiddenName(folder_);
