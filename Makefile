@@ -6,12 +6,13 @@ FUZZ_SECONDS ?= 300
 # CMake files look for, and the SVG icon engine that draws the window's icon).
 WINDOW_PACKAGES := cmake ninja-build g++ qt6-base-dev libxkbcommon-dev libqt6svg6
 # Everything else. Tests: GoogleTest, a virtual X display with xdotool and xprop
-# (x11-utils) for the window's smoke test, strace to see which syncs a batch makes, the desktop file
-# and AppStream validators, clang with libFuzzer's runtime and LLVM's symbolizer
-# for the fuzzers, clang-tidy and clang-format for the lint. Benchmarks: Google
-# Benchmark, GNU time for the peak memory. Packaging: dpkg-shlibdeps (dpkg-dev)
-# and file, which CPack uses to find libraries; lintian checks the package.
-# Windows: the MinGW-w64 cross compiler, and wine to run what it builds.
+# (x11-utils) for the window's smoke test, strace to see which syncs a batch
+# makes, the desktop file and AppStream validators, clang with libFuzzer's
+# runtime and LLVM's symbolizer for the fuzzers, clang-tidy and clang-format for
+# the lint. Benchmarks: Google Benchmark, GNU time for the peak memory.
+# Packaging: dpkg-shlibdeps (dpkg-dev) and file, which CPack uses to find
+# libraries; lintian checks the package. Windows: the MinGW-w64 cross compiler,
+# and wine to run what it builds.
 TEST_PACKAGES := libgtest-dev libbenchmark-dev \
                  xvfb xauth xdotool x11-utils strace time desktop-file-utils appstream dpkg-dev file lintian \
                  clang-14 libclang-rt-14-dev llvm-14 clang-tidy clang-format \

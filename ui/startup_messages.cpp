@@ -21,15 +21,15 @@ void Hold(QtMsgType type, const QMessageLogContext& /*context*/, const QString& 
         return;
     }
     // The display that Qt tried: the one the command line names, else DISPLAY's.
-    const QString display = display_named.isEmpty()
-                                ? QStringLiteral("DISPLAY=") + qEnvironmentVariable("DISPLAY")
-                                : QStringLiteral("-display ") + display_named;
+    const QString environment = qEnvironmentVariable("DISPLAY");
+    const QString tried = !display_named.isEmpty() ? QStringLiteral("-display ") + display_named
+                          : !environment.isEmpty() ? QStringLiteral("DISPLAY=") + environment
+                                                   : QString();
     std::fprintf(stderr,
                  "flg2scn: no display to show the window on (%s); flg2scn-cli converts files "
                  "without one\n",
-                 display == QStringLiteral("DISPLAY=")
-                     ? "DISPLAY is not set"
-                     : qPrintable(display + QStringLiteral(" cannot be opened")));
+                 tried.isEmpty() ? "DISPLAY is not set"
+                                 : qPrintable(tried + QStringLiteral(" cannot be opened")));
     std::_Exit(1);
 }
 
