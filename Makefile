@@ -109,7 +109,7 @@ fuzz: fuzz-build
 lint: build
 	@echo "lint: clang-tidy checks every source file (a minute or two)"
 	@set -o pipefail; run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) \
-	  '$(CURDIR)/(runtime|conversion|commands|ui|cli|app|tests|bench)/.*\.cpp$$' 2>&1 | \
+	  '$(CURDIR)/(vb6|system|conversion|commands|ui|cli|app|tests|bench)/.*\.cpp$$' 2>&1 | \
 	  sed -u -E 's|^clang-tidy-[0-9]+ .* $(CURDIR)/(.*)$$|lint: clang-tidy \1|; /^[0-9]+ warnings? generated\.$$/d; s/[0-9]+ warnings? generated\.$$//'
 	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
 	@echo "lint: clang-tidy and clang-format found nothing to mend"

@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/convert_file.h"
+#include "cli/batch_conversion.h"
 #include "commands/convert_command.h"
-#include "runtime/line_reading.h"
 #include "support/recording_services.h"
+#include "vb6/line_reading.h"
 
 extern char** environ;
 

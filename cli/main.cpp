@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/convert_file.h"
-#include "runtime/file_reading.h"
-#include "runtime/file_system.h"
-#include "runtime/interruption.h"
-#include "runtime/path_names.h"
+#include "cli/batch_conversion.h"
+#include "system/file_reading.h"
+#include "system/file_system.h"
+#include "system/interruption.h"
+#include "system/path_names.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "commands/messages.h"
-#include "runtime/file_error.h"
-#include "runtime/text_file.h"
+#include "system/file_error.h"
+#include "system/text_file.h"
 
 namespace flg2scn {
 

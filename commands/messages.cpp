@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "runtime/text_file.h"
+#include "system/text_file.h"
 
 namespace flg2scn {
 

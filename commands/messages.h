@@ -4,7 +4,7 @@
 
 #include "commands/services.h"
 #include "conversion/problem.h"
-#include "runtime/file_error.h"
+#include "system/file_error.h"
 
 namespace flg2scn {
 

@@ -3,21 +3,21 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "runtime/number_reading.h"
-#include "runtime/number_text.h"
+#include "vb6/number_reading.h"
+#include "vb6/number_text.h"
 
 namespace flg2scn {
 
 namespace {
 
-constexpr std::u16string_view Q = u"\"";
+constexpr std::u16string_view kQuote = u"\"";
 constexpr std::u16string_view kAreaModel = u"models/objects/dmspot/tris.md2";
 
 // The second corner's numbers of a flag location.
 struct Corner {
-    std::u16string x;
-    std::u16string y;
-    std::u16string z;
+    std::u16string X;
+    std::u16string Y;
+    std::u16string Z;
 };
 
 Corner SecondCorner(const FlagLocation& location) {
@@ -46,8 +46,9 @@ constexpr Package kSilverPackage{u"Silver Package", u"models/items/bcase/g_bc2.m
                                  u"w_bc2.md2"};
 
 void TargetObject(const ScenarioWriter& text, const Package& package) {
-    Line(text, {u"  TARGET_OBJECT ", Q, package.name, Q, u" MODEL ", Q, package.model, Q, u" PIC ",
-                Q, package.picture, Q, u" VWEP ", Q, package.view_weapon, Q});
+    Line(text, {u"  TARGET_OBJECT ", kQuote, package.name, kQuote, u" MODEL ", kQuote,
+                package.model, kQuote, u" PIC ", kQuote, package.picture, kQuote, u" VWEP ", kQuote,
+                package.view_weapon, kQuote});
 }
 
 // A team respawns away from the other team's base, and retrieves the package
@@ -62,15 +63,16 @@ struct Team {
 };
 
 void TeamBlock(const ScenarioWriter& text, const Team& team) {
-    Line(text, {u"TEAM ", Q, team.name, Q});
+    Line(text, {u"TEAM ", kQuote, team.name, kQuote});
     Line(text, {u"{"});
-    Line(text, {u"  SKIN ", Q, team.skin, Q});
-    Line(text, {u"  WEAPONS ", Q, u"all", Q});
-    Line(text, {u"  RESPAWN TIME 15 AWAY_FROM ", Q, team.other_base, Q, u" 4"});
+    Line(text, {u"  SKIN ", kQuote, team.skin, kQuote});
+    Line(text, {u"  WEAPONS ", kQuote, u"all", kQuote});
+    Line(text, {u"  RESPAWN TIME 15 AWAY_FROM ", kQuote, team.other_base, kQuote, u" 4"});
     Line(text, {u"  GOALS"});
     Line(text, {u"  {"});
-    Line(text, {u"  RETRIEVE ", Q, team.retrieves.name, Q, u" FROM ", Q, team.other_base, Q,
-                u" TO ", Q, team.own_base, Q, u" WITH ", Q, team.guards.name, Q, u" TOUCH_RETURN"});
+    Line(text, {u"  RETRIEVE ", kQuote, team.retrieves.name, kQuote, u" FROM ", kQuote,
+                team.other_base, kQuote, u" TO ", kQuote, team.own_base, kQuote, u" WITH ", kQuote,
+                team.guards.name, kQuote, u" TOUCH_RETURN"});
     Line(text, {u"  }"});
     Line(text, {u"}"});
 }
@@ -87,18 +89,18 @@ void WriteScenarioText(const FlagSet& flags, const ScenarioWriter& text,
 
     text(u"SCENARIO \"");
     header();
-    Line(text, {u" (CTB)", Q});
+    Line(text, {u" (CTB)", kQuote});
     Line(text, {u"{"});
     Line(text, {u"CONTINUOUS"});
     Line(text, {u"TARGETS"});
     Line(text, {u"{"});
     // The two target areas are spaced differently, and each stays as it is.
-    Line(text, {u"  TARGET_AREA ", Q, u"Blue Base", Q, u" ( ", blue.X, u" ", blue.Y, u" ", blue.Z,
-                u" ) (", blue_corner.x, u" ", blue_corner.y, blue_corner.z, u" ) MODEL ", Q,
-                kAreaModel, Q});
-    Line(text,
-         {u"  TARGET_AREA ", Q, u"Red Base", Q, u" ( ", red.X, u" ", red.Y, u" ", red.Z, u" ) ( ",
-          red_corner.x, red_corner.y, red_corner.z, u" ) MODEL ", Q, kAreaModel, Q});
+    Line(text, {u"  TARGET_AREA ", kQuote, u"Blue Base", kQuote, u" ( ", blue.X, u" ", blue.Y, u" ",
+                blue.Z, u" ) (", blue_corner.X, u" ", blue_corner.Y, blue_corner.Z, u" ) MODEL ",
+                kQuote, kAreaModel, kQuote});
+    Line(text, {u"  TARGET_AREA ", kQuote, u"Red Base", kQuote, u" ( ", red.X, u" ", red.Y, u" ",
+                red.Z, u" ) ( ", red_corner.X, red_corner.Y, red_corner.Z, u" ) MODEL ", kQuote,
+                kAreaModel, kQuote});
     TargetObject(text, kBlackPackage);
     TargetObject(text, kSilverPackage);
     Line(text, {u"}"});

@@ -2,7 +2,7 @@
 
 #include "conversion/build_scenario_text.h"
 #include "conversion/flag_reader.h"
-#include "runtime/failure.h"
+#include "vb6/failure.h"
 
 namespace flg2scn {
 

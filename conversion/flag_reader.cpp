@@ -1,30 +1,41 @@
 #include "conversion/flag_reader.h"
 
-#include "runtime/failure.h"
-#include "runtime/text_search.h"
+#include "vb6/failure.h"
+#include "vb6/string_functions.h"
 
 namespace flg2scn {
 
-void FlagTextReader::ReadLine(std::u16string_view line) {
-    if (line.starts_with(u'#')) {
-        flags_.header = line.substr(1);
-    } else if (line.starts_with(u'<')) {
-        const std::u16string_view z = ReadFlagLocation(line);
-        flags_.locations[static_cast<std::size_t>(flags_.count - 1)].Z = z;
+namespace {
+
+// `part` of a line as a text of its own: cut out of the line's `storage` in place
+// where the caller gave it up, else copied.
+std::u16string TakePart(std::u16string_view part, std::u16string* storage) {
+    if (storage == nullptr) {
+        return std::u16string(part);
     }
+    const auto start = static_cast<std::size_t>(part.data() - storage->data());
+    storage->erase(start + part.size());
+    storage->erase(0, start);
+    return std::move(*storage);
+}
+
+}  // namespace
+
+void FlagTextReader::ReadLine(std::u16string_view line) {
+    Read(line, nullptr);
 }
 
 void FlagTextReader::ReadLine(std::u16string&& line) {
+    Read(line, &line);
+}
+
+// The header and Z are the only parts that may be long.
+void FlagTextReader::Read(std::u16string_view line, std::u16string* storage) {
     if (line.starts_with(u'#')) {
-        line.erase(0, 1);
-        flags_.header = std::move(line);
+        flags_.header = TakePart(line.substr(1), storage);
     } else if (line.starts_with(u'<')) {
         const std::u16string_view z = ReadFlagLocation(line);
-        // Z is the only part that may be long: it is cut out of the line in place.
-        const auto z_start = static_cast<std::size_t>(z.data() - line.data());
-        line.erase(z_start + z.size());
-        line.erase(0, z_start);
-        flags_.locations[static_cast<std::size_t>(flags_.count - 1)].Z = std::move(line);
+        flags_.locations[static_cast<std::size_t>(flags_.count - 1)].Z = TakePart(z, storage);
     }
 }
 

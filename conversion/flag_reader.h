@@ -21,6 +21,8 @@ class FlagTextReader {
     const FlagSet& flags() const { return flags_; }
 
   private:
+    // Both ReadLines: `storage`, where given, holds `line` and may be taken over.
+    void Read(std::u16string_view line, std::u16string* storage);
     std::u16string_view ReadFlagLocation(std::u16string_view line);
 
     FlagSet flags_;

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "runtime/int16.h"
+#include "vb6/int16.h"
 
 namespace flg2scn {
 

@@ -4,8 +4,8 @@
 
 #include "conversion/build_scenario_text.h"
 #include "conversion/flag_conversion.h"
-#include "runtime/code_page.h"
-#include "runtime/failure.h"
+#include "vb6/code_page.h"
+#include "vb6/failure.h"
 
 namespace flg2scn {
 

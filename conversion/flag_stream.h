@@ -9,7 +9,7 @@
 
 #include "conversion/flag_reader.h"
 #include "conversion/problem.h"
-#include "runtime/line_splitter.h"
+#include "vb6/line_splitter.h"
 
 namespace flg2scn {
 

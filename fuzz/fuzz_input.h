@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "runtime/code_page.h"
+#include "vb6/code_page.h"
 
 namespace flg2scn::fuzz {
 

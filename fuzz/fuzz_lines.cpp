@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "fuzz/fuzz_input.h"
-#include "runtime/code_page.h"
-#include "runtime/line_reading.h"
-#include "runtime/line_splitter.h"
+#include "vb6/code_page.h"
+#include "vb6/line_reading.h"
+#include "vb6/line_splitter.h"
 
 using flg2scn::fuzz::Require;
 

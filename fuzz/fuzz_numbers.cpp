@@ -9,9 +9,9 @@
 #include <string>
 
 #include "fuzz/fuzz_input.h"
-#include "runtime/failure.h"
-#include "runtime/number_reading.h"
-#include "runtime/number_text.h"
+#include "vb6/failure.h"
+#include "vb6/number_reading.h"
+#include "vb6/number_text.h"
 
 using flg2scn::fuzz::Require;
 

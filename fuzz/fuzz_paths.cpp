@@ -8,9 +8,9 @@
 #include "commands/convert_command.h"
 #include "conversion/flag_stream.h"
 #include "fuzz/fuzz_input.h"
-#include "runtime/line_reading.h"
-#include "runtime/text_file.h"
 #include "support/recording_services.h"
+#include "system/text_file.h"
+#include "vb6/line_reading.h"
 
 using flg2scn::fuzz::Require;
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <thread>
 
-#include "cli/convert_file.h"
+#include "cli/batch_conversion.h"
 #include "support/harbour.h"
 #include "support/temp_dir.h"
 

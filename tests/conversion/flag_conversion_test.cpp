@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "conversion/flag_stream.h"
-#include "runtime/text_file.h"
 #include "support/harbour.h"
+#include "system/text_file.h"
 
 namespace flg2scn {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/failure.h"
+#include "vb6/failure.h"
 
 namespace flg2scn {
 namespace {

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "cli/file_batch.h"
+
+namespace flg2scn {
+
+// The name standing for standard input or standard output.
+inline constexpr std::string_view kStandardStream = "-";
+
+// A batch run reads larger files than the window's text area takes.
+constexpr std::size_t kMaxBatchFileBytes = std::size_t{1} << 30;
+
+// The scenario file's name beside a flag file: a final ".flg" in any letter case
+// becomes ".scn"; any other name gets ".scn" appended.
+std::string ScenarioFileName(const std::string& flag_file);
+
+// Why a file did not convert: the message, and where the cause is plain, a hint
+// at it to show after the message (else empty).
+struct ConversionFailure {
+    std::string message;
+    std::string hint;
+};
+
+// Converts files one after another: each is loaded, converted as "&Convert It"
+// does and its scenario written as "&Save .SCN" does, or nothing is written for
+// it. An output that an earlier file of the run wrote, or that is the input
+// itself (the same file by any name), is refused, so that nothing is lost. The
+// writes are made durable together in groups (see FileBatch), a group at the
+// latest once it has been open for a second, and a failure is told, in the
+// files' order, once its group is written. Once a caught signal has come (see
+// CatchInterruptions), Convert stops with Interruption and writes nothing more;
+// Finish still writes the files converted before it.
+class BatchConversion {
+  public:
+    using FailureHandler =
+        std::function<void(const std::string& input, const ConversionFailure& failure)>;
+
+    explicit BatchConversion(FailureHandler on_failure) : on_failure_(std::move(on_failure)) {}
+
+    void Convert(const std::string& input, const std::string& output);
+    // Writes what is still in the group; returns whether every file converted.
+    bool Finish();
+
+  private:
+    // A file converted: why it failed, and where in the group its write is if
+    // it has one (standard output has none).
+    struct Outcome {
+        std::string input;
+        std::optional<ConversionFailure> failure;
+        std::optional<std::size_t> write;
+    };
+
+    // An output's full name, so that two spellings of one file meet: links, "."
+    // and ".." resolved, and on Windows in one letter case, as Windows compares
+    // names.
+    std::string FullName(const std::string& output);
+    std::optional<ConversionFailure> RefuseOutput(const std::string& input,
+                                                  const std::string& output,
+                                                  const std::string& full_name) const;
+    std::optional<ConversionFailure> ConvertAndWrite(const std::string& input,
+                                                     const std::string& output);
+    void Commit();
+
+    FailureHandler on_failure_;
+    FileBatch batch_;
+    std::chrono::steady_clock::time_point group_opened_;
+    std::vector<Outcome> outcomes_;
+    // The outputs written in this run, by their full names, with their inputs.
+    std::unordered_map<std::string, std::string> written_;
+    // The full names of the folders written to, by their names as given.
+    std::unordered_map<std::string, std::filesystem::path> folders_;
+    bool all_converted_ = true;
+};
+
+}  // namespace flg2scn

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <utility>
+
+namespace flg2scn {
+
+// An open file, pipe or console as the operating system holds it: a descriptor
+// on POSIX, a HANDLE on Windows.
+#ifdef _WIN32
+using NativeFile = void*;
+#else
+using NativeFile = int;
+#endif
+
+// What stands for no open file (-1, or INVALID_HANDLE_VALUE).
+NativeFile NoFile();
+
+// An open file, closed on destruction.
+class FileHandle {
+  public:
+    explicit FileHandle(NativeFile file = NoFile()) : native_(file) {}
+    ~FileHandle() { Close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    FileHandle(FileHandle&& other) noexcept : native_(std::exchange(other.native_, NoFile())) {}
+    FileHandle& operator=(FileHandle&& other) noexcept {
+        if (this != &other) {
+            Close();
+            native_ = std::exchange(other.native_, NoFile());
+        }
+        return *this;
+    }
+    NativeFile get() const { return native_; }
+    bool is_open() const { return native_ != NoFile(); }
+    // Closes it now; 0, or the errno of a failed close (a write that failed late).
+    int Close();
+
+  private:
+    NativeFile native_;
+};
+
+// Standard input and output, read and written as bytes, never as text.
+NativeFile StandardInput();
+NativeFile StandardOutput();
+
+}  // namespace flg2scn

@@ -1,0 +1,103 @@
+#include <windows.h>
+
+#include <cerrno>
+#include <utility>
+
+#include "system/file_error.h"
+#include "system/path_names.h"
+#include "system/replacement_file.h"
+#include "system/windows_text.h"
+
+namespace flg2scn {
+
+ReplacementFile::ReplacementFile(const std::string& path) : path_(path), target_(path) {
+    const std::wstring wide = Wide(path);
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+            throw WriteError(path, EISDIR);
+        }
+        FileHandle existing(::CreateFileW(wide.c_str(), GENERIC_WRITE,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        // A device (NUL, CON) or a pipe is written in place.
+        if (existing.is_open() && ::GetFileType(existing.get()) != FILE_TYPE_DISK) {
+            file_ = std::move(existing);
+            in_place_ = true;
+            return;
+        }
+        // The old file is replaced, not written to; still, one that may not be
+        // written is kept.
+        if (attributes & FILE_ATTRIBUTE_READONLY) {
+            throw WriteError(path, EACCES);
+        }
+        had_old_ = true;
+        old_ = IdentityOf(path).value_or(FileIdentity{});
+    } else if (const DWORD error = ::GetLastError();
+               error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+        throw WriteError(path, ErrnoOf(error));
+    }
+    folder_ = FolderOf(path);
+    for (int tries = 0; tries < 100 && !file_.is_open(); ++tries) {
+        temporary_ = HiddenName(folder_);
+        file_ = FileHandle(::CreateFileW(Wide(temporary_).c_str(), GENERIC_WRITE, 0, nullptr,
+                                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file_.is_open() && ::GetLastError() != ERROR_FILE_EXISTS) {
+            break;
+        }
+    }
+    if (!file_.is_open()) {
+        const int error = ErrnoOf(::GetLastError());
+        temporary_.clear();
+        if (error == ENOENT) {
+            throw WriteError(path, error);
+        }
+        throw FolderWriteError(path, folder_, error);
+    }
+    device_ = IdentityOf(temporary_).value_or(FileIdentity{}).device;
+}
+
+ReplacementFile::~ReplacementFile() {
+    Discard();
+}
+
+// A file is deleted once it is closed.
+void ReplacementFile::Discard() {
+    if (!temporary_.empty()) {
+        file_.Close();
+        ::DeleteFileW(Wide(temporary_).c_str());
+        temporary_.clear();
+    }
+}
+
+void ReplacementFile::Write(std::string_view bytes) {
+    WriteStreamBytes(file_.get(), path_, bytes);
+}
+
+int ReplacementFile::Sync() const {
+    return ::FlushFileBuffers(file_.get()) ? 0 : ErrnoOf(::GetLastError());
+}
+
+// Windows syncs no more than one file at a time.
+int ReplacementFile::SyncFileSystem() const {
+    return Sync();
+}
+
+void ReplacementFile::Publish() {
+    const int error = file_.Close();
+    if (in_place_) {
+        if (error != 0) {
+            throw WriteError(path_, error);
+        }
+        return;
+    }
+    if (error != 0 || !::MoveFileExW(Wide(temporary_).c_str(), Wide(target_).c_str(),
+                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const int reason = error != 0 ? error : ErrnoOf(::GetLastError());
+        Discard();
+        throw WriteError(path_, reason);
+    }
+    temporary_.clear();
+}
+
+}  // namespace flg2scn

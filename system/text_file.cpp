@@ -1,0 +1,58 @@
+#include "system/text_file.h"
+
+#include "system/file_error.h"
+#include "system/file_system.h"
+#include "system/replacement_file.h"
+#include "vb6/code_page.h"
+#include "vb6/line_reading.h"
+
+namespace flg2scn {
+
+std::string Utf8Name(const std::filesystem::path& path) {
+    const std::u8string name = path.u8string();
+    return {name.begin(), name.end()};
+}
+
+std::string TextFileBytes(std::u16string_view text) {
+    std::string bytes = EncodeText(text);
+    bytes += "\r\n";
+    return bytes;
+}
+
+namespace {
+
+std::string BytesToWrite(const std::string& path, std::u16string_view text) {
+    try {
+        return TextFileBytes(text);
+    } catch (const UnencodableCharacter& error) {
+        throw FileError(FileError::Operation::kWrite, path, error.what());
+    }
+}
+
+}  // namespace
+
+std::u16string ReadTextFile(const std::filesystem::path& path, std::size_t max_bytes) {
+    return DecodeLines(ReadFileBytes(Utf8Name(path), max_bytes));
+}
+
+void WriteTextFile(const std::filesystem::path& path, std::u16string_view text) {
+    const std::string name = Utf8Name(path);
+    const std::string bytes = BytesToWrite(name, text);
+    ReplacementFile file(name);
+    file.Write(bytes);
+    // The contents are made durable before they take the name, and the folder
+    // after it, so that a power cut leaves the old file or the whole new one.
+    if (!file.in_place()) {
+        if (const int error = file.Sync(); error != 0) {
+            throw WriteError(name, error);
+        }
+    }
+    file.Publish();
+    if (!file.in_place()) {
+        if (const int error = SyncFolder(file.folder()); error != 0) {
+            throw WriteError(name, error);
+        }
+    }
+}
+
+}  // namespace flg2scn

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "system/file_reading.h"
+
+namespace flg2scn {
+
+// A file's name in UTF-8, as the file rules and the messages take it: on POSIX
+// the name's own bytes.
+std::string Utf8Name(const std::filesystem::path& path);
+
+// A text file as the sequential file rules read it: its lines, each followed by
+// CR LF, in the code page (see DecodeLines). Failures are FileErrors.
+std::u16string ReadTextFile(const std::filesystem::path& path,
+                            std::size_t max_bytes = kMaxTextFileBytes);
+
+// The bytes that writing `text` to a file puts there: the text, then CR LF, in the
+// code page. A character the code page cannot hold is an UnencodableCharacter.
+std::string TextFileBytes(std::u16string_view text);
+
+// Writes TextFileBytes(text) over `path` atomically. An unencodable character is
+// a FileError naming its line and column, and nothing is written.
+void WriteTextFile(const std::filesystem::path& path, std::u16string_view text);
+
+}  // namespace flg2scn
