@@ -13,6 +13,7 @@ std::string_view ProblemText(Problem problem) {
         case Problem::kFailure:
             break;
     }
+    // "proccessing" is kept as it is: users and their scripts know the text.
     return "An error occurred while proccessing the flag data.";
 }
 

@@ -53,8 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (text.find_first_of(u"\u2028\u2029\u2400\u240A\u240D") != std::u16string::npos) {
         return 0;
     }
+    using flg2scn::LineBreaks;
     Require(ReadBack(flg2scn::ToWidgetText(text)) == text);
-    ReadBack(flg2scn::PastedWidgetText(text));
-    Require(ReadBack(flg2scn::ToWidgetText(text, true)) == text);
+    ReadBack(flg2scn::ToWidgetText(text, LineBreaks::kPasted));
+    Require(ReadBack(flg2scn::ToWidgetText(text, LineBreaks::kCrLf, true)) == text);
     return 0;
 }

@@ -41,7 +41,7 @@ void QtTextArea::AppendText(std::u16string_view text) {
 }
 
 void QtTextArea::change(const WidgetText& text, bool whole) {
-    KeepCopiedText(edit_->document());
+    MakeOfferedTextNow(edit_->document());
     QTextCursor cursor(edit_->document());
     if (joined_) {
         cursor.joinPreviousEditBlock();

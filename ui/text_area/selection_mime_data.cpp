@@ -45,13 +45,13 @@ QVariant SelectionMimeData::retrieveData(const QString& mime_type, QMetaType typ
     return text_;
 }
 
-void KeepCopiedText(const QMimeData* data) {
+void MakeOfferedTextNow(const QMimeData* data) {
     if (const auto* offer = qobject_cast<const SelectionMimeData*>(data); offer != nullptr) {
         offer->make();
     }
 }
 
-void KeepCopiedText(const QTextDocument* document) {
+void MakeOfferedTextNow(const QTextDocument* document) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     for (const auto mode : {QClipboard::Clipboard, QClipboard::Selection}) {
         const auto* offer = qobject_cast<const SelectionMimeData*>(clipboard->mimeData(mode));

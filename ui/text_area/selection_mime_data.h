@@ -11,7 +11,7 @@ namespace flg2scn {
 // The text of a selection, offered to the clipboard as plain text and made only
 // when someone asks for it: on X11 every change of the selection offers it, so
 // Ctrl+A alone would otherwise copy the whole text at once. The text is the one
-// selected when it was offered: KeepCopiedText makes it before the document
+// selected when it was offered: MakeOfferedTextNow makes it before the document
 // changes, and an offer not made by then gives an empty text rather than a
 // wrong one.
 class SelectionMimeData : public QMimeData {
@@ -41,11 +41,11 @@ class SelectionMimeData : public QMimeData {
 };
 
 // Makes the text of `data` now if it is an offer still to be made.
-void KeepCopiedText(const QMimeData* data);
+void MakeOfferedTextNow(const QMimeData* data);
 
 // Makes the texts that the clipboard holds of `document` before it changes: the
 // copied text whatever its length, the selection's when it is short. A long
 // selection that the change takes away is no longer the selection.
-void KeepCopiedText(const QTextDocument* document);
+void MakeOfferedTextNow(const QTextDocument* document);
 
 }  // namespace flg2scn

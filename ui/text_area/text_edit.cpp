@@ -49,7 +49,7 @@ bool MayEdit(QKeyEvent* event) {
 
 void TextEdit::keyPressEvent(QKeyEvent* event) {
     if (!isReadOnly() && MayEdit(event)) {
-        KeepCopiedText(document());
+        MakeOfferedTextNow(document());
     }
     if (event == QKeySequence::Cut) {
         cutSelection();
@@ -178,7 +178,7 @@ void TextEdit::contextMenuEvent(QContextMenuEvent* event) {
         {QStringLiteral("edit-redo"), [this] { undoOrRedo(false); }},
         {QStringLiteral("edit-cut"), [this] { cutSelection(); }},
         {QStringLiteral("edit-delete"), [this] {
-             KeepCopiedText(document());
+             MakeOfferedTextNow(document());
              textCursor().removeSelectedText();
          }}};
     for (QAction* action : menu->actions()) {
@@ -195,7 +195,7 @@ void TextEdit::contextMenuEvent(QContextMenuEvent* event) {
 
 void TextEdit::undoOrRedo(bool undo) {
     const BusyCursor busy;
-    KeepCopiedText(document());
+    MakeOfferedTextNow(document());
     const int blocks = document()->blockCount();
     undo ? this->undo() : redo();
     if (document()->blockCount() != blocks) {
@@ -209,13 +209,13 @@ void TextEdit::cutSelection() {
         return;
     }
     copy();
-    KeepCopiedText(document());
+    MakeOfferedTextNow(document());
     textCursor().removeSelectedText();
 }
 
 void TextEdit::inputMethodEvent(QInputMethodEvent* event) {
     if (!isReadOnly() && (!event->commitString().isEmpty() || !event->preeditString().isEmpty())) {
-        KeepCopiedText(document());
+        MakeOfferedTextNow(document());
     }
     QPlainTextEdit::inputMethodEvent(event);
 }
@@ -223,8 +223,8 @@ void TextEdit::inputMethodEvent(QInputMethodEvent* event) {
 // A move of the selection by drag and drop takes it away before it inserts the
 // dragged text.
 void TextEdit::dropEvent(QDropEvent* event) {
-    KeepCopiedText(event->mimeData());
-    KeepCopiedText(document());
+    MakeOfferedTextNow(event->mimeData());
+    MakeOfferedTextNow(document());
     QPlainTextEdit::dropEvent(event);
 }
 
@@ -234,8 +234,8 @@ void TextEdit::insertFromMimeData(const QMimeData* source) {
         return;
     }
     const BusyCursor busy;
-    const WidgetText pasted = PastedWidgetText(source->text().toStdU16String());
-    KeepCopiedText(document());
+    const WidgetText pasted = ToWidgetText(source->text().toStdU16String(), LineBreaks::kPasted);
+    MakeOfferedTextNow(document());
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     InsertWidgetText(cursor, pasted);

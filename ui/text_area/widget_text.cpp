@@ -76,50 +76,38 @@ class BlockBuilder {
     std::size_t piece_length_ = 0;
 };
 
-std::size_t CountLineBreaks(std::u16string_view text) {
-    std::size_t breaks = 0;
-    for (std::size_t at = text.find(u"\r\n"); at != text.npos; at = text.find(u"\r\n", at + 2)) {
-        ++breaks;
+std::size_t CountLineBreaks(std::u16string_view text, LineBreaks breaks) {
+    // A CR LF counts twice in pasted text: near enough to tell a text of many lines.
+    if (breaks == LineBreaks::kPasted) {
+        return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), IsPastedBreak));
     }
-    return breaks;
+    std::size_t count = 0;
+    for (std::size_t at = text.find(u"\r\n"); at != text.npos; at = text.find(u"\r\n", at + 2)) {
+        ++count;
+    }
+    return count;
 }
 
 }  // namespace
 
-WidgetText ToWidgetText(std::u16string_view text) {
-    return ToWidgetText(text, CountLineBreaks(text) > WidgetText::kGroupedAbove);
+WidgetText ToWidgetText(std::u16string_view text, LineBreaks breaks) {
+    return ToWidgetText(text, breaks, CountLineBreaks(text, breaks) > WidgetText::kGroupedAbove);
 }
 
-WidgetText ToWidgetText(std::u16string_view text, bool grouped) {
+WidgetText ToWidgetText(std::u16string_view text, LineBreaks breaks, bool grouped) {
+    const bool pasted = breaks == LineBreaks::kPasted;
     BlockBuilder blocks(text.size(), grouped ? WidgetText::kLinesPerBlock : 1);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t c = text[i];
         if (text.substr(i, 2) == u"\r\n") {
             blocks.breakLine();
             ++i;
+        } else if (pasted && IsPastedBreak(c)) {
+            blocks.breakLine();
         } else if (c == u'\r') {
             blocks.add(kCrSymbol);
         } else if (c == u'\n') {
             blocks.add(kLfSymbol);
-        } else {
-            blocks.add(c);
-        }
-    }
-    return blocks.take();
-}
-
-WidgetText PastedWidgetText(std::u16string_view pasted) {
-    // A CR LF counts twice here: near enough to tell a text of many lines.
-    const auto breaks = std::count_if(pasted.begin(), pasted.end(), IsPastedBreak);
-    const bool grouped = static_cast<std::size_t>(breaks) > WidgetText::kGroupedAbove;
-    BlockBuilder blocks(pasted.size(), grouped ? WidgetText::kLinesPerBlock : 1);
-    for (std::size_t i = 0; i < pasted.size(); ++i) {
-        const char16_t c = pasted[i];
-        if (pasted.substr(i, 2) == u"\r\n") {
-            ++i;
-            blocks.breakLine();
-        } else if (IsPastedBreak(c)) {
-            blocks.breakLine();
         } else {
             blocks.add(c);
         }

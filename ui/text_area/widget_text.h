@@ -37,13 +37,13 @@ struct WidgetText {
     std::vector<std::size_t> soft_breaks;
 };
 
-WidgetText ToWidgetText(std::u16string_view text);
-// The same, grouped or not whatever the number of lines.
-WidgetText ToWidgetText(std::u16string_view text, bool grouped);
+// What breaks a line: in the text area's own text only a CR LF; in pasted or
+// dropped text also a lone CR or LF and U+2029, as the widget itself takes them.
+enum class LineBreaks { kCrLf, kPasted };
 
-// Pasted or dropped text: a CR LF, a lone CR or LF and U+2029 each break the line,
-// as the widget itself takes them; long lines and many lines are laid out as above.
-WidgetText PastedWidgetText(std::u16string_view pasted);
+WidgetText ToWidgetText(std::u16string_view text, LineBreaks breaks = LineBreaks::kCrLf);
+// The same, grouped or not whatever the number of lines.
+WidgetText ToWidgetText(std::u16string_view text, LineBreaks breaks, bool grouped);
 
 // Adds the text of a block's characters to `text`; a line separator (also what
 // Shift+Enter types) reads as CR LF.
