@@ -121,7 +121,8 @@ check() {
         allowed="$allowed $o"
         [ "$fault" = kill ] && allowed="$allowed .$o.flg2scn"
     done
-    for f in $(ls -A); do
+    for f in .[!.]* *; do
+        [ -e "$f" ] || continue
         case " $allowed " in *" $f "*) ;; *) echo "left $f" ;; esac
     done
     [ "$fault" = kill ] && return
@@ -150,7 +151,7 @@ for scenario in batch output stream load-save; do
     for o in $outputs; do
         [ -e "$o" ] && cp "$o" "$work/old/"
     done
-    ls -A | tr '\n' ' ' >"$work/before"
+    echo .[!.]* * >"$work/before"
     if ! run || [ -s "$work/err" ]; then
         echo "FAIL: $scenario does not run cleanly: $(cat "$work/err")"
         failed=1
