@@ -38,13 +38,21 @@ ReplacementFile::ReplacementFile(const std::string& path) : path_(path), target_
         throw WriteError(path, ErrnoOf(error));
     }
     folder_ = FolderOf(path);
+    // The new contents take the target's hidden name, over what a writer cut off
+    // left there. A live writer holds its file open without sharing, so that its
+    // name is refused and a random one is taken instead; so is a name too long.
+    temporary_ = HiddenNameFor(path);
+    file_ = FileHandle(::CreateFileW(Wide(temporary_).c_str(), GENERIC_WRITE, 0, nullptr,
+                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     for (int tries = 0; tries < 100 && !file_.is_open(); ++tries) {
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_SHARING_VIOLATION && error != ERROR_FILE_EXISTS &&
+            error != ERROR_FILENAME_EXCED_RANGE && (tries > 0 || error != ERROR_ACCESS_DENIED)) {
+            break;
+        }
         temporary_ = HiddenName(folder_);
         file_ = FileHandle(::CreateFileW(Wide(temporary_).c_str(), GENERIC_WRITE, 0, nullptr,
                                          CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file_.is_open() && ::GetLastError() != ERROR_FILE_EXISTS) {
-            break;
-        }
     }
     if (!file_.is_open()) {
         const int error = ErrnoOf(::GetLastError());

@@ -41,6 +41,26 @@ TEST(ReplacementFileWindows, RefusedTargetsKeepTheirContents) {
     EXPECT_EQ(dir.Names(), "held.scn read-only.scn");
 }
 
+// New contents take the target's hidden name, .NAME.flg2scn: a file there that a
+// live writer holds open is left to it, and one that a writer cut off left is
+// replaced and goes.
+TEST(ReplacementFileWindows, TheHiddenNameOfAWriterCutOffIsTakenBack) {
+    test::TempDir dir;
+    const std::string target = dir.Path("a.scn");
+    const std::string hidden = dir.Path(".a.scn.flg2scn");
+    test::WriteBytes(target, "old");
+    test::WriteBytes(hidden, "cut off");
+    const HANDLE live = ::CreateFileA(hidden.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(live, INVALID_HANDLE_VALUE);
+    WriteTextFile(target, u"one");
+    ::CloseHandle(live);
+    EXPECT_EQ(test::ReadBytes(target) + test::ReadBytes(hidden), "one\r\ncut off");
+    WriteTextFile(target, u"two");
+    EXPECT_EQ(test::ReadBytes(target), "two\r\n");
+    EXPECT_EQ(dir.Names(), "a.scn");
+}
+
 // A name that the ANSI code page cannot hold is written and read, and an old
 // file is replaced; a device is written in place.
 TEST(ReplacementFileWindows, NamesOutsideTheAnsiCodePageAndDevices) {
