@@ -3,8 +3,9 @@
 # itself is synced alone, a group by one sync of its file system; every sync
 # comes before the names are given, and each folder is synced once after them.
 # In the traces below "N" stands for the calls that give names (one or more).
-# A folder whose sync fails is made durable by a sync of its file system, and
-# where that fails too, its outputs are failures.
+# A group holds a quarter of the open-file limit. A folder whose sync fails is
+# made durable by a sync of its file system, and where that fails too, its
+# outputs are failures.
 #
 # Usage: syncs_test.sh FLG2SCN_CLI
 set -u
@@ -12,8 +13,9 @@ cli=$1
 work=$(mktemp -d "${TMPDIR:-/tmp}/flg2scn-syncs.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
-mkdir a b
-for f in one.flg a/x.flg a/y.flg a/z.flg b/w.flg; do
+mkdir a b g
+for f in one.flg a/x.flg a/y.flg a/z.flg b/w.flg g/0.flg g/1.flg g/2.flg g/3.flg g/4.flg \
+    g/5.flg g/6.flg g/7.flg g/8.flg g/9.flg g/10.flg g/11.flg; do
     printf '#Harbour\r\n<1 2 3>\r\n<4 5 6>\r\n' >"$f"
 done
 printf 'old' >a/y.scn
@@ -23,12 +25,13 @@ ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 export ASAN_OPTIONS
 
 failed=0
-# Each case: the files, then the sync and name calls in the order made.
-while IFS='|' read -r files expected; do
-    # shellcheck disable=SC2086
-    if ! strace -f -qq -e signal=none -o trace \
+# Each case: the open-file limit, the files, then the sync and name calls in
+# the order made.
+while IFS='|' read -r limit files expected; do
+    # shellcheck disable=SC2086,SC3045 # dash's ulimit has -n
+    if ! (ulimit -n "$limit" && exec strace -f -qq -e signal=none -o trace \
         -e trace=fsync,fdatasync,syncfs,sync,linkat,rename,renameat,renameat2 \
-        "$cli" $files 2>err; then
+        "$cli" $files) 2>err; then
         echo "FAIL: $files: $(cat err)"
         failed=1
         continue
@@ -40,9 +43,10 @@ while IFS='|' read -r files expected; do
         failed=1
     fi
 done <<'EOF'
-one.flg|fsync N fsync
-a/x.flg a/y.flg a/z.flg|syncfs N fsync
-a/x.flg b/w.flg a/z.flg|syncfs N fsync fsync
+1024|one.flg|fsync N fsync
+1024|a/x.flg a/y.flg a/z.flg|syncfs N fsync
+1024|a/x.flg b/w.flg a/z.flg|syncfs N fsync fsync
+20|g/*.flg|syncfs N fsync syncfs N fsync syncfs N fsync
 EOF
 
 # Each case: the calls to fail, the exit status and what is told.

@@ -125,8 +125,10 @@ class WindowTest : public QObject {
         for (const char* step : {"edit-undo", "edit-redo", "edit-undo"}) {
             QContextMenuEvent menu(QContextMenuEvent::Keyboard, QPoint(5, 5), QPoint(5, 5));
             QApplication::sendEvent(edit->viewport(), &menu);
-            QApplication::activePopupWidget()->findChild<QAction*>(step)->trigger();
-            QApplication::activePopupWidget()->close();
+            const QPointer<QWidget> popup = QApplication::activePopupWidget();
+            popup->findChild<QAction*>(step)->trigger();
+            popup->close();
+            QTRY_VERIFY(popup.isNull());  // each menu goes once closed
             if (step == std::string_view("edit-redo")) {
                 QCOMPARE(w.Text(), Q(test::HarbourScenario()));
             }
@@ -231,6 +233,17 @@ class WindowTest : public QObject {
                 QCOMPARE(Q(area.Text()), text);
             }
         }
+        // An input method's text is typed text too.
+        TextEdit edit;
+        QtTextArea area(&edit);
+        area.SetText(u"ab\r\n");
+        edit.selectAll();
+        edit.copy();
+        QInputMethodEvent commit;
+        commit.setCommitString("x");
+        QApplication::sendEvent(&edit, &commit);
+        QCOMPARE(Q(area.Text()), "x");
+        QCOMPARE(QGuiApplication::clipboard()->text(), "ab\n");
     }
 
     // The symbols for a lone CR and LF are drawn as what they stand for, whatever
