@@ -98,7 +98,7 @@ int main(int argc, char* argv[]) {
     const std::filesystem::path file = argv[1];
     auto* messages = new RecordingMessageBox;
     auto* dialog = new ScriptedFileDialog;
-    flg2scn::MainWindow window{std::unique_ptr<flg2scn::MessageBox>(messages),
+    flg2scn::MainWindow window{std::unique_ptr<flg2scn::MessageBoxService>(messages),
                                std::unique_ptr<flg2scn::FileDialog>(dialog)};
     window.show();
     if (argc == 3) {

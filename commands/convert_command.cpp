@@ -7,7 +7,7 @@
 
 namespace flg2scn {
 
-void ConvertCommand(TextArea& text_area, MessageBox& messages) {
+void ConvertCommand(TextArea& text_area, MessageBoxService& messages) {
     constexpr std::u16string_view kLineBreak = u"\r\n";
     try {
         std::u16string_view text = text_area.Text();

@@ -30,6 +30,7 @@ bool FileCommands::LoadFile(const std::filesystem::path& name) {
         return false;
     }
     text_area_.SetText(std::move(text));
+    text_area_.SetUnchanged();
     return true;
 }
 
@@ -48,11 +49,12 @@ bool FileCommands::Save() {
         TellFileError(messages_, *name, error);
         return false;
     }
+    text_area_.SetUnchanged();
     return true;
 }
 
-bool FileCommands::MayClose(bool changed) {
-    if (!changed || text_area_.Text().empty()) {
+bool FileCommands::MayClose() {
+    if (!text_area_.Changed() || text_area_.Text().empty()) {
         return true;
     }
     switch (AskToSaveChanges(messages_)) {

@@ -8,31 +8,33 @@ namespace flg2scn {
 
 // "&Load .FLG" and "&Save .SCN", and the question before the window closes. They
 // remember the name of the file last chosen in either dialog or loaded by name:
-// Load's dialog starts with it, and Save's in its folder.
+// Load's dialog starts with it, and Save's in its folder. A text is changed from
+// the first edit after it was loaded or saved.
 class FileCommands {
   public:
-    FileCommands(TextArea& text_area, FileDialog& dialog, MessageBox& messages)
+    FileCommands(TextArea& text_area, FileDialog& dialog, MessageBoxService& messages)
         : text_area_(text_area), dialog_(dialog), messages_(messages) {}
 
     // Asks for a flag file and puts its lines into the text area. A file that
     // cannot be read is told, and the text area keeps its text. Returns whether a
     // file was loaded.
     bool Load();
-    // The same for a file named otherwise (dropped on the window, or given at start).
+    // The same for a file named otherwise (dropped on the window, or given at
+    // start, as by opening a flag file with the program).
     bool LoadFile(const std::filesystem::path& name);
     // Asks for a file name and writes the text area's text, then CR LF,
     // atomically. Nothing happens for an empty text area. A failure is told, and
     // any old file stays as it was. Returns whether the text was saved.
     bool Save();
-    // Before the window closes: a text changed since it was last loaded or saved,
-    // and not empty, asks whether to save it. Returns whether the window may
-    // close: not when the user cancels, nor when the save is cancelled or fails.
-    bool MayClose(bool changed);
+    // Before the window closes: a changed text that is not empty asks whether to
+    // save it. Returns whether the window may close: not when the user cancels,
+    // nor when the save is cancelled or fails.
+    bool MayClose();
 
   private:
     TextArea& text_area_;
     FileDialog& dialog_;
-    MessageBox& messages_;
+    MessageBoxService& messages_;
     std::filesystem::path last_name_;
 };
 

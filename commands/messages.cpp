@@ -6,7 +6,7 @@
 
 namespace flg2scn {
 
-void TellProblem(MessageBox& messages, Problem problem) {
+void TellProblem(MessageBoxService& messages, Problem problem) {
     switch (problem) {
         case Problem::kNoHeader:
         case Problem::kWrongFlagCount:
@@ -21,7 +21,7 @@ void TellProblem(MessageBox& messages, Problem problem) {
     messages.Tell(ProblemText(problem), "Error!", MessageIcon::kError);
 }
 
-void TellFileError(MessageBox& messages, const std::filesystem::path& name,
+void TellFileError(MessageBoxService& messages, const std::filesystem::path& name,
                    const FileError& error) {
     std::string text =
         error.operation == FileError::Operation::kRead ? "Cannot read file " : "Cannot write file ";
@@ -32,12 +32,12 @@ void TellFileError(MessageBox& messages, const std::filesystem::path& name,
     messages.Tell(text, "Error", MessageIcon::kError);
 }
 
-void TellAbout(MessageBox& messages) {
+void TellAbout(MessageBoxService& messages) {
     messages.Tell("Program by Tovrin.\r\nMany thanks to Greyfallow for his help.", "About",
                   MessageIcon::kInformation);
 }
 
-SaveChoice AskToSaveChanges(MessageBox& messages) {
+SaveChoice AskToSaveChanges(MessageBoxService& messages) {
     return messages.AskToSave(
         "The text has changed since it was last loaded or saved.\r\nDo you want to save it?",
         "Exit");

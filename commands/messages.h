@@ -10,14 +10,15 @@ namespace flg2scn {
 
 // The message boxes that the commands show, with their fixed texts and titles.
 
-void TellProblem(MessageBox& messages, Problem problem);
+void TellProblem(MessageBoxService& messages, Problem problem);
 
 // "Cannot read file NAME:" or "Cannot write file NAME:", then the reason.
-void TellFileError(MessageBox& messages, const std::filesystem::path& name, const FileError& error);
+void TellFileError(MessageBoxService& messages, const std::filesystem::path& name,
+                   const FileError& error);
 
-void TellAbout(MessageBox& messages);
+void TellAbout(MessageBoxService& messages);
 
 // Whether to save a changed text before the window closes.
-SaveChoice AskToSaveChanges(MessageBox& messages);
+SaveChoice AskToSaveChanges(MessageBoxService& messages);
 
 }  // namespace flg2scn

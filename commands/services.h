@@ -22,6 +22,9 @@ class TextArea {
     virtual void SetText(std::u16string text) = 0;
     // Adds to the end of the text.
     virtual void AppendText(std::u16string_view text) = 0;
+    // Whether the text changed, by the user or a command, since SetUnchanged.
+    virtual bool Changed() = 0;
+    virtual void SetUnchanged() = 0;
 };
 
 // The kind of a message, which its icon shows.
@@ -31,9 +34,10 @@ enum class MessageIcon { kError, kWarning, kInformation };
 enum class SaveChoice { kSave, kDiscard, kCancel };
 
 // Modal message boxes. Texts are UTF-8; a CR LF in a text breaks it into lines.
-class MessageBox {
+// Not named MessageBox, which winuser.h defines as a macro.
+class MessageBoxService {
   public:
-    virtual ~MessageBox() = default;
+    virtual ~MessageBoxService() = default;
 
     // A message with a single OK button; returns once it is dismissed.
     virtual void Tell(std::string_view text, std::string_view title, MessageIcon icon) = 0;

@@ -16,6 +16,7 @@
 
 #include "commands/convert_command.h"
 #include "commands/messages.h"
+#include "commands/window_layout.h"
 #include "ui/busy_cursor.h"
 #include "ui/file_names.h"
 #include "ui/qt_file_dialog.h"
@@ -26,10 +27,10 @@ namespace flg2scn {
 
 namespace {
 
-// The client area at start, in twips (1440 to the inch).
-constexpr int kStartWidthTwips = 6555;
-constexpr int kStartHeightTwips = 5520;
-constexpr double kTwipsPerInch = 1440.0;
+// A text of the window's fixed data as Qt takes it.
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The local file that a drag carries, or an empty name.
 std::filesystem::path DroppedFile(const QMimeData* data) {
@@ -41,19 +42,18 @@ std::filesystem::path DroppedFile(const QMimeData* data) {
 }
 
 QFont TextFont() {
-    constexpr int kPointSize = 9;
-    if (QFontDatabase::families().contains(QStringLiteral("Fixedsys"))) {
-        return QFont(QStringLiteral("Fixedsys"), kPointSize);
+    if (QFontDatabase::families().contains(ToQString(kTextFontName))) {
+        return QFont(ToQString(kTextFontName), kTextFontPoints);
     }
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(kPointSize);
+    font.setPointSize(kTextFontPoints);
     return font;
 }
 
 }  // namespace
 
-MainWindow::MainWindow(std::unique_ptr<MessageBox> messages, std::unique_ptr<FileDialog> dialog,
-                       QWidget* parent)
+MainWindow::MainWindow(std::unique_ptr<MessageBoxService> messages,
+                       std::unique_ptr<FileDialog> dialog, QWidget* parent)
     : QMainWindow(parent), messages_(std::move(messages)), file_dialog_(std::move(dialog)) {
     if (!messages_) {
         messages_ = std::make_unique<QtMessageBox>(this);
@@ -63,7 +63,7 @@ MainWindow::MainWindow(std::unique_ptr<MessageBox> messages, std::unique_ptr<Fil
     }
     setObjectName(QStringLiteral("Form1"));
     setAcceptDrops(true);
-    setWindowTitle(QStringLiteral("Tovrin's Flag to Scenario Converter"));
+    setWindowTitle(ToQString(kWindowCaption));
     createTextArea();
     file_commands_ = std::make_unique<FileCommands>(*text_area_, *file_dialog_, *messages_);
     createMenus();
@@ -86,34 +86,45 @@ void MainWindow::createTextArea() {
     text_edit_->viewport()->installEventFilter(this);
 }
 
+// The File menu comes first in the entries, and its own follow it.
 void MainWindow::createMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
-
-    QAction* load = file->addAction(tr("&Load .FLG"));
-    load->setObjectName(QStringLiteral("mnuLoadFLG"));
-    load->setShortcut(QKeySequence::Open);
-    connect(load, &QAction::triggered, this, &MainWindow::load);
-
-    QAction* save = file->addAction(tr("&Save .SCN"));
-    save->setObjectName(QStringLiteral("mnuSaveSCN"));
-    save->setShortcut(QKeySequence::Save);
-    connect(save, &QAction::triggered, this, &MainWindow::save);
-
-    file->addSeparator()->setObjectName(QStringLiteral("mnuDash1"));
-
-    QAction* exit = file->addAction(tr("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    exit->setShortcut(QKeySequence::Quit);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-
-    QAction* convert = menuBar()->addAction(tr("&Convert It"));
-    convert->setObjectName(QStringLiteral("mnuConvert"));
-    connect(convert, &QAction::triggered, this, &MainWindow::convert);
-
-    QAction* about = menuBar()->addAction(tr("&About"));
-    about->setObjectName(QStringLiteral("mnuAbout"));
-    connect(about, &QAction::triggered, this, &MainWindow::about);
+    QMenu* file = nullptr;
+    for (const MenuEntry& entry : kMenuEntries) {
+        const QString caption = ToQString(entry.caption);
+        QAction* action = nullptr;
+        if (entry.action == MenuAction::kOpenFileMenu) {
+            file = menuBar()->addMenu(caption);
+            action = file->menuAction();
+        } else if (entry.action == MenuAction::kNone) {
+            action = file->addSeparator();
+        } else {
+            action = entry.in_file_menu ? file->addAction(caption) : menuBar()->addAction(caption);
+        }
+        action->setObjectName(ToQString(entry.name));
+        switch (entry.action) {
+            case MenuAction::kLoad:
+                action->setShortcut(QKeySequence::Open);
+                connect(action, &QAction::triggered, this, &MainWindow::load);
+                break;
+            case MenuAction::kSave:
+                action->setShortcut(QKeySequence::Save);
+                connect(action, &QAction::triggered, this, &MainWindow::save);
+                break;
+            case MenuAction::kExit:
+                action->setShortcut(QKeySequence::Quit);
+                connect(action, &QAction::triggered, this, &QWidget::close);
+                break;
+            case MenuAction::kConvert:
+                connect(action, &QAction::triggered, this, &MainWindow::convert);
+                break;
+            case MenuAction::kAbout:
+                connect(action, &QAction::triggered, this, &MainWindow::about);
+                break;
+            case MenuAction::kOpenFileMenu:
+            case MenuAction::kNone:
+                break;
+        }
+    }
 }
 
 void MainWindow::setStartSize() {
@@ -125,10 +136,6 @@ void MainWindow::setStartSize() {
     resize(width, height + menuBar()->sizeHint().height());
 }
 
-void MainWindow::setUnchanged() {
-    text_edit_->document()->setModified(false);
-}
-
 // Every command comes here: the busy cursor while it works, and its changes of
 // the text one undo step of their own.
 void MainWindow::runCommand(const std::function<void()>& command) {
@@ -138,19 +145,11 @@ void MainWindow::runCommand(const std::function<void()>& command) {
 }
 
 void MainWindow::load() {
-    runCommand([this] {
-        if (file_commands_->Load()) {
-            setUnchanged();
-        }
-    });
+    runCommand([this] { file_commands_->Load(); });
 }
 
 void MainWindow::save() {
-    runCommand([this] {
-        if (file_commands_->Save()) {
-            setUnchanged();
-        }
-    });
+    runCommand([this] { file_commands_->Save(); });
 }
 
 void MainWindow::convert() {
@@ -162,17 +161,13 @@ void MainWindow::about() {
 }
 
 void MainWindow::openFile(const std::filesystem::path& file) {
-    runCommand([this, &file] {
-        if (file_commands_->LoadFile(file)) {
-            setUnchanged();
-        }
-    });
+    runCommand([this, &file] { file_commands_->LoadFile(file); });
 }
 
 // Exit, the close button and the end of the session all come here.
 void MainWindow::closeEvent(QCloseEvent* event) {
     bool may_close = false;
-    runCommand([&] { may_close = file_commands_->MayClose(text_edit_->document()->isModified()); });
+    runCommand([&] { may_close = file_commands_->MayClose(); });
     if (may_close) {
         event->accept();
     } else {

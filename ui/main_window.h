@@ -21,7 +21,7 @@ class MainWindow : public QMainWindow {
   public:
     // Message boxes and file dialogs go to the services given (tests script
     // them), else to QMessageBox and QFileDialog.
-    explicit MainWindow(std::unique_ptr<MessageBox> messages = nullptr,
+    explicit MainWindow(std::unique_ptr<MessageBoxService> messages = nullptr,
                         std::unique_ptr<FileDialog> dialog = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -50,13 +50,11 @@ class MainWindow : public QMainWindow {
     void setStartSize();
     void runCommand(const std::function<void()>& command);
     bool takeDroppedFile(QEvent* event);
-    // The text is as it was last loaded or saved.
-    void setUnchanged();
     void openFileNowShown();
 
     QPlainTextEdit* text_edit_ = nullptr;
     std::unique_ptr<QtTextArea> text_area_;
-    std::unique_ptr<MessageBox> messages_;
+    std::unique_ptr<MessageBoxService> messages_;
     std::unique_ptr<FileDialog> file_dialog_;
     std::unique_ptr<FileCommands> file_commands_;
     std::filesystem::path file_when_shown_;

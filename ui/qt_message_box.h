@@ -9,7 +9,7 @@ class QWidget;
 namespace flg2scn {
 
 // The message box service as modal QMessageBoxes.
-class QtMessageBox : public MessageBox {
+class QtMessageBox : public MessageBoxService {
   public:
     explicit QtMessageBox(QWidget* parent) : parent_(parent) {}
 

@@ -57,12 +57,14 @@ TEST(FileCommands, LoadAndSaveThroughTheDialog) {
                       dir.Path("huge.flg"), "/dev/full"};
     std::vector<bool> done = {commands.Save(), commands.Load()};
     EXPECT_EQ(text_area.text, u"#Harbour\r\n<100 200 40>\n\r\n<1024 512 96>\r\n");
+    EXPECT_FALSE(text_area.Changed());
     text_area.text = test::HarbourScenario();
     // A braced list is evaluated in its order.
     done.insert(done.end(), {commands.Save(), commands.Load(), commands.Save(), commands.Load(),
                              commands.Save()});
     EXPECT_EQ(done, std::vector<bool>({false, true, false, false, true, false, false}));
     EXPECT_EQ(text_area.text, test::HarbourScenario());
+    EXPECT_FALSE(text_area.Changed());  // as saved to b.scn
     EXPECT_EQ(test::ReadBytes(dir.Path("b.scn")),
               test::ReadBytes(FLG2SCN_TEST_DATA "/harbour.scn") + "\r\n");
     EXPECT_EQ(dir.Names(), "a.flg b.scn huge.flg");
@@ -88,11 +90,14 @@ TEST(FileCommands, MayCloseAsksToSaveAChangedText) {
     // clang-format on
     for (const auto& [changed, text, choice, answer, closes, shown] : rows) {
         test::MemoryTextArea text_area(text);
+        if (!changed) {
+            text_area.SetUnchanged();
+        }
         test::ScriptedFileDialog dialog;
         dialog.answers = {answer};
         test::RecordingMessageBox messages;
         messages.choice = choice;
-        EXPECT_EQ(FileCommands(text_area, dialog, messages).MayClose(changed), closes);
+        EXPECT_EQ(FileCommands(text_area, dialog, messages).MayClose(), closes);
         EXPECT_EQ(messages.shown.size(), shown);
     }
 }

@@ -12,7 +12,8 @@
 
 namespace flg2scn::test {
 
-// A text area that is only a text; it can be made to fail when read.
+// A text area that is only a text; it can be made to fail when read. Setting
+// `text` directly stands for the user's edits.
 struct MemoryTextArea : TextArea {
     explicit MemoryTextArea(std::u16string start = {}) : text(std::move(start)) {}
     std::u16string_view Text() override {
@@ -23,8 +24,11 @@ struct MemoryTextArea : TextArea {
     }
     void SetText(std::u16string replacement) override { text = std::move(replacement), ++sets; }
     void AppendText(std::u16string_view more) override { text += more; }
+    bool Changed() override { return text != unchanged; }
+    void SetUnchanged() override { unchanged = text; }
 
     std::u16string text;
+    std::u16string unchanged;
     bool fail_reading = false;
     int sets = 0;
 };
@@ -34,7 +38,7 @@ using Message = std::tuple<std::string, std::string, MessageIcon>;
 
 // Keeps every message instead of showing it; a question, kept with the warning
 // icon, gets the scripted choice.
-struct RecordingMessageBox : MessageBox {
+struct RecordingMessageBox : MessageBoxService {
     void Tell(std::string_view text, std::string_view title, MessageIcon icon) override {
         shown.emplace_back(text, title, icon);
     }

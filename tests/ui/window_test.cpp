@@ -40,7 +40,8 @@ struct ScriptedWindow {
 
     test::RecordingMessageBox* messages = new test::RecordingMessageBox;
     test::ScriptedFileDialog* dialog = new test::ScriptedFileDialog;
-    MainWindow window{std::unique_ptr<MessageBox>(messages), std::unique_ptr<FileDialog>(dialog)};
+    MainWindow window{std::unique_ptr<MessageBoxService>(messages),
+                      std::unique_ptr<FileDialog>(dialog)};
 };
 
 // Hands the first modal dialog of type Dialog to `handle` from a timer, since a

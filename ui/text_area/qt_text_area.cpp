@@ -40,6 +40,14 @@ void QtTextArea::AppendText(std::u16string_view text) {
     change(ToWidgetText(text), false);
 }
 
+bool QtTextArea::Changed() {
+    return edit_->document()->isModified();
+}
+
+void QtTextArea::SetUnchanged() {
+    edit_->document()->setModified(false);
+}
+
 void QtTextArea::change(const WidgetText& text, bool whole) {
     MakeOfferedTextNow(edit_->document());
     QTextCursor cursor(edit_->document());

@@ -36,6 +36,9 @@ class QtTextArea : public TextArea {
     std::u16string_view Text() override;
     void SetText(std::u16string text) override;
     void AppendText(std::u16string_view text) override;
+    // The document's own modified flag, which undo also takes back.
+    bool Changed() override;
+    void SetUnchanged() override;
 
   private:
     // Replaces the whole text (whole == true) or adds to its end.
