@@ -455,6 +455,12 @@ class WindowTest : public QObject {
         QVERIFY(edit->horizontalScrollBar()->maximum() > 0);
         QTest::keySequence(edit, QKeySequence::Undo);  // the scroll bar follows the text back
         QCOMPARE(edit->horizontalScrollBar()->maximum(), 0);
+        QTest::keySequence(edit, QKeySequence::Redo);
+        test::TempDir dir;
+        test::WriteBytes(dir.Path("narrow.flg"), "#N\r\n");
+        w.Trigger("mnuLoadFLG", dir.Path("narrow.flg"));  // and a new text's
+        QCOMPARE(edit->horizontalScrollBar()->maximum(), 0);
+        QTest::keyClicks(edit, "x");
         QVERIFY(edit->verticalScrollBar()->isVisible());  // though the text is short
         QCOMPARE(edit->font().pointSize(), 9);
         QCOMPARE(QFontMetrics(edit->font()).horizontalAdvance('i'),
