@@ -84,6 +84,14 @@ class WindowTest : public QObject {
             QCOMPARE(w.window.findChild<QAction*>(name)->text(), caption);
             QCOMPARE(w.window.findChild<QAction*>(name)->shortcut(), QKeySequence(keys));
         }
+        // In order: the menu bar's, then the File menu's with its separator line.
+        QStringList order;
+        const QList<QAction*> bar = w.window.menuBar()->actions();
+        for (const QAction* action : bar + bar.constFirst()->menu()->actions()) {
+            order << action->objectName() + (action->isSeparator() ? "-" : "");
+        }
+        QCOMPARE(order.join(' '),
+                 "mnuFile mnuConvert mnuAbout mnuLoadFLG mnuSaveSCN mnuDash1- mnuExit");
         QCOMPARE(w.window.objectName() + w.window.windowTitle(),
                  "Form1Tovrin's Flag to Scenario Converter");
         w.Trigger("mnuAbout");
