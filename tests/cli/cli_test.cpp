@@ -111,18 +111,6 @@ TEST(Cli, OutOfMemoryIsTheFilesFailure) {
     EXPECT_EQ(ReadBytes(dir.Path("good.scn")), kHarbourScn);
 }
 
-// With few file descriptors to spare, a long batch is written a group at a time.
-TEST(Cli, ManyFilesWithFewDescriptors) {
-    TempDir dir;
-    std::string names;
-    for (int i = 0; i < 40; ++i) {
-        names += " " + std::to_string(i) + ".flg";
-        WriteBytes(dir.Path(std::to_string(i) + ".flg"), kHarbourFlg);
-    }
-    EXPECT_EQ(RunCli(dir, names, "", "-n 20"), CliRun(0, "", ""));
-    EXPECT_EQ(ReadBytes(dir.Path("39.scn")), kHarbourScn);
-}
-
 // Ended by SIGTERM while it waits for a pipe's writer (to open it, or, where
 // it holds the writing end itself, to read it): the file converted before is
 // named before the wait and stays, none after, nothing is told, and the

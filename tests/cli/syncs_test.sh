@@ -3,7 +3,8 @@
 # itself is synced alone, a group by one sync of its file system; every sync
 # comes before the names are given, and each folder is synced once after them.
 # In the traces below "N" stands for the calls that give names (one or more).
-# A group holds a quarter of the open-file limit. A folder whose sync fails is
+# A group holds a quarter of the open-file limit, so that a long batch with few
+# descriptors to spare goes on. A folder whose sync fails is
 # made durable by a sync of its file system, and where that fails too, its
 # outputs are failures.
 #
