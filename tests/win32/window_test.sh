@@ -1,0 +1,127 @@
+#!/bin/sh
+# flg2scn.exe under wine on a virtual display of its own, driven by keys as a
+# user drives it: a typed flag text converts and Save writes its scenario
+# through the real dialog, byte for byte what flg2scn-cli writes; the About box
+# shows; a file too large to load is told, and one that loads is saved again as
+# its lines; a text as loaded or saved closes at once; a file given at start
+# loads, and once changed, closing asks: Cancel keeps the window, No closes it.
+# It waits by polling for windows and files, never for a fixed time.
+#
+# Usage: window_test.sh FLG2SCN_EXE LINUX_CLI (in the wine of WINEPREFIX)
+set -u
+exe=$1
+linux=$2
+work=$(mktemp -d "${TMPDIR:-/tmp}/flg2scn-win32.XXXXXX")
+xvfb=""
+# Wine's programs share one server per prefix, and with it the display that the
+# first of them found: the console programs tested before this one had none.
+# So this test has a server of its own, which ends with it.
+wineserver -k 2>/dev/null
+trap 'wineserver -k 2>/dev/null; [ -n "$xvfb" ] && kill "$xvfb"; rm -rf "$work"' EXIT
+cd "$work" || exit 1
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 3>display 2>/dev/null &
+xvfb=$!
+# poll TIMES COMMAND...: runs COMMAND every 50 ms until it succeeds.
+poll() {
+    times=$1
+    shift
+    while ! "$@" >/dev/null 2>&1; do
+        times=$((times - 1))
+        [ "$times" -gt 0 ] || return 1
+        sleep 0.05
+    done
+}
+poll 200 test -s display || { echo "FAIL: no display"; exit 1; }
+DISPLAY=:$(cat display)
+export DISPLAY
+# Without a window manager, wine's managed windows stall at every close.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+
+failed=0
+fail() {
+    echo "FAIL: $*"
+    failed=1
+}
+# press KEY NAME: presses KEY in the main window until a window NAME shows. Wine
+# without a window manager may leave its own focus on a box just closed, where
+# X's focus does not reach; a click in the window makes it wine's active one.
+# So a key that went nowhere is pressed again after a click, up to three times.
+press() {
+    xdotool windowfocus --sync "$main"
+    for _ in 1 2 3; do
+        xdotool key "$1"
+        poll 60 xdotool search --name "^$2\$" && return 0
+        xdotool mousemove --window "$main" 200 200 click 1
+    done
+    fail "$1 showed no window '$2'"
+}
+closes() { poll 400 sh -c "! xdotool search --name '^$1\$'" || fail "'$1' stays"; }
+# The Windows name of a file here, on wine's drive Z:.
+# shellcheck disable=SC1003 # one backslash
+windows_name() { printf 'Z:%s' "$work/$1" | tr / '\\'; }
+# Types the Windows name of a file here and Enter, and waits for the dialog to go.
+answer() {
+    xdotool type "$(windows_name "$1")"
+    xdotool key Return
+    closes "$2"
+}
+# start [FILE]: starts the program and waits for its window.
+start() {
+    wine "$exe" "$@" >/dev/null 2>&1 &
+    program=$!
+    poll 400 xdotool search --name "^Tovrin's Flag to Scenario Converter\$" ||
+        fail "no window"
+    main=$(xdotool search --name "^Tovrin's Flag to Scenario Converter\$" | head -n 1)
+    xdotool windowfocus --sync "$main"
+}
+ended() { poll 400 sh -c "! kill -0 $program" || fail "the window stays"; }
+
+printf '#Harbour\r\n<100 200 40>\r\n<1024 512 96>\r\n' >a.flg
+"$linux" -o expected.scn a.flg
+printf '#Harbour\r\n<100 200 40>\r\n<1024 512 96>\r\n\r\n' >loaded.scn
+truncate -s 65M huge.flg
+
+# A typed text converts, and Save writes its scenario.
+start
+xdotool type '#Harbour'
+xdotool key Return
+xdotool type '<100 200 40>'
+xdotool key Return
+xdotool type '<1024 512 96>'
+xdotool key Return alt+c
+press ctrl+s 'Save As'
+answer b.scn 'Save As'
+poll 400 cmp -s b.scn expected.scn || fail "b.scn is not the scenario"
+press alt+a About
+xdotool key Return
+closes About
+# A file that cannot be read is told; one that can is loaded, and saved again.
+press ctrl+o Open
+answer huge.flg Open
+poll 400 xdotool search --name '^Error$' || fail "no message for huge.flg"
+xdotool key Return
+closes Error
+press ctrl+o Open
+answer a.flg Open
+press ctrl+s 'Save As'
+answer c.scn 'Save As'
+poll 400 cmp -s c.scn loaded.scn || fail "c.scn is not a.flg's lines"
+# A text as loaded or saved closes without a question.
+xdotool windowfocus --sync "$main"
+xdotool key alt+F4
+ended
+
+# A file given at start loads; once changed, closing asks: Cancel keeps the
+# window, No (discard) closes it.
+start "$(windows_name a.flg)"
+xdotool type x
+press alt+F4 Exit
+xdotool key Escape
+closes Exit
+kill -0 "$program" 2>/dev/null || fail "Cancel closed the window"
+press alt+F4 Exit
+xdotool key n
+ended
+[ "$failed" = 0 ] && echo "the window converts, loads, saves and asks as it should"
+exit "$failed"

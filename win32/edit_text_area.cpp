@@ -1,0 +1,48 @@
+#include "win32/edit_text_area.h"
+
+#include <algorithm>
+
+#include "win32/win32_text.h"
+
+namespace flg2scn {
+
+namespace {
+
+constexpr char16_t kNulSymbol = u'\u2400';
+
+}  // namespace
+
+std::u16string_view EditTextArea::Text() {
+    const int length = ::GetWindowTextLengthW(edit_);
+    std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+    wide.resize(static_cast<std::size_t>(::GetWindowTextW(edit_, wide.data(), length + 1)));
+    text_ = Utf16Of(wide);
+    std::replace(text_.begin(), text_.end(), kNulSymbol, u'\0');
+    return text_;
+}
+
+void EditTextArea::SetText(std::u16string text) {
+    Replace(text, true);
+}
+
+void EditTextArea::AppendText(std::u16string_view text) {
+    Replace(text, false);
+}
+
+void EditTextArea::Replace(std::u16string_view text, bool whole) {
+    std::wstring wide = WideOf(text);
+    std::replace(wide.begin(), wide.end(), L'\0', static_cast<wchar_t>(kNulSymbol));
+    const int end = ::GetWindowTextLengthW(edit_);
+    ::SendMessageW(edit_, EM_SETSEL, whole ? 0 : end, end);
+    ::SendMessageW(edit_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+bool EditTextArea::Changed() {
+    return ::SendMessageW(edit_, EM_GETMODIFY, 0, 0) != 0;
+}
+
+void EditTextArea::SetUnchanged() {
+    ::SendMessageW(edit_, EM_SETMODIFY, FALSE, 0);
+}
+
+}  // namespace flg2scn

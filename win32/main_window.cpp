@@ -1,0 +1,225 @@
+#include "win32/main_window.h"
+
+#include <shellapi.h>
+
+#include <string>
+
+#include "commands/convert_command.h"
+#include "commands/messages.h"
+#include "commands/window_layout.h"
+#include "system/windows_text.h"
+
+namespace flg2scn {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"Form1";
+// A menu entry's command id is its place in kMenuEntries after this.
+constexpr int kFirstMenuId = 100;
+constexpr int kSelectAllId = 99;
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
+
+// The menu bar: the File menu with its entries, then the bar's own.
+HMENU MakeMenuBar() {
+    HMENU bar = ::CreateMenu();
+    HMENU file = ::CreatePopupMenu();
+    for (std::size_t i = 0; i < kMenuEntries.size(); ++i) {
+        const MenuEntry& entry = kMenuEntries[i];
+        const UINT_PTR id = kFirstMenuId + i;
+        const std::wstring caption = Wide(std::string(entry.caption));
+        if (entry.action == MenuAction::kOpenFileMenu) {
+            ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), caption.c_str());
+        } else if (entry.action == MenuAction::kNone) {
+            ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+        } else {
+            ::AppendMenuW(entry.in_file_menu ? file : bar, MF_STRING, id, caption.c_str());
+        }
+    }
+    return bar;
+}
+
+int MenuId(MenuAction action) {
+    for (std::size_t i = 0; i < kMenuEntries.size(); ++i) {
+        if (kMenuEntries[i].action == action) {
+            return kFirstMenuId + static_cast<int>(i);
+        }
+    }
+    return 0;
+}
+
+HACCEL MakeKeys() {
+    ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'O', static_cast<WORD>(MenuId(MenuAction::kLoad))},
+                    {FVIRTKEY | FCONTROL, 'S', static_cast<WORD>(MenuId(MenuAction::kSave))},
+                    {FVIRTKEY | FCONTROL, 'A', kSelectAllId}};
+    return ::CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
+}
+
+// Twips to pixels of a screen with `dots` dots to the inch.
+int Pixels(int twips, int dots) {
+    return ::MulDiv(twips, dots, static_cast<int>(kTwipsPerInch));
+}
+
+}  // namespace
+
+std::unique_ptr<Win32Window> Win32Window::Create(HINSTANCE instance) {
+    WNDCLASSEXW type{};
+    type.cbSize = sizeof type;
+    type.lpfnWndProc = Procedure;
+    type.hInstance = instance;
+    type.hIcon = ::LoadIconW(instance, L"APPICON");
+    type.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    type.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    type.lpszClassName = kClassName;
+    if (!::RegisterClassExW(&type)) {
+        return nullptr;
+    }
+    const HDC screen = ::GetDC(nullptr);
+    RECT size{0, 0, Pixels(kStartWidthTwips, ::GetDeviceCaps(screen, LOGPIXELSX)),
+              Pixels(kStartHeightTwips, ::GetDeviceCaps(screen, LOGPIXELSY))};
+    ::ReleaseDC(nullptr, screen);
+    ::AdjustWindowRectEx(&size, kWindowStyle, TRUE, 0);
+    std::unique_ptr<Win32Window> window(new Win32Window);
+    const std::wstring caption = Wide(std::string(kWindowCaption));
+    if (!::CreateWindowExW(0, kClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT,
+                           CW_USEDEFAULT, size.right - size.left, size.bottom - size.top, nullptr,
+                           MakeMenuBar(), instance, window.get())) {
+        return nullptr;
+    }
+    return window;
+}
+
+Win32Window::~Win32Window() {
+    if (keys_ != nullptr) {
+        ::DestroyAcceleratorTable(keys_);
+    }
+    if (font_ != nullptr) {
+        ::DeleteObject(font_);
+    }
+}
+
+int Win32Window::Run(int show, const std::filesystem::path& file) {
+    ::ShowWindow(window_, show);
+    ::UpdateWindow(window_);
+    if (!file.empty()) {
+        commands_->LoadFile(file);
+    }
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!::TranslateAcceleratorW(window_, keys_, &message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        self->window_ = window;
+    }
+    auto* self = reinterpret_cast<Win32Window*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self != nullptr ? self->Handle(message, w, l) : ::DefWindowProcW(window, message, w, l);
+}
+
+void Win32Window::Created(HWND window) {
+    edit_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                              WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE |
+                                  ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_NOHIDESEL,
+                              0, 0, 0, 0, window, nullptr, nullptr, nullptr);
+    // The default limit is about 32K characters.
+    ::SendMessageW(edit_, EM_SETLIMITTEXT, 0, 0);
+    const HDC screen = ::GetDC(window);
+    LOGFONTW font{};
+    font.lfHeight = -::MulDiv(kTextFontPoints, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
+    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;  // what stands in for a missing Fixedsys
+    ::ReleaseDC(window, screen);
+    const std::wstring name = Wide(std::string(kTextFontName));
+    name.copy(font.lfFaceName, LF_FACESIZE - 1);
+    font_ = ::CreateFontIndirectW(&font);
+    ::SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    keys_ = MakeKeys();
+    text_area_ = std::make_unique<EditTextArea>(edit_);
+    messages_ = std::make_unique<Win32MessageBox>(window);
+    dialog_ = std::make_unique<Win32FileDialog>(window);
+    commands_ = std::make_unique<FileCommands>(*text_area_, *dialog_, *messages_);
+    ::DragAcceptFiles(window, TRUE);
+}
+
+// The busy cursor while a command works; a box or dialog shows its own.
+void Win32Window::RunMenuEntry(int id) {
+    if (id == kSelectAllId) {
+        ::SendMessageW(edit_, EM_SETSEL, 0, -1);
+        return;
+    }
+    const std::size_t index = static_cast<std::size_t>(id - kFirstMenuId);
+    if (id < kFirstMenuId || index >= kMenuEntries.size()) {
+        return;
+    }
+    const HCURSOR before = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    switch (kMenuEntries[index].action) {
+        case MenuAction::kLoad:
+            commands_->Load();
+            break;
+        case MenuAction::kSave:
+            commands_->Save();
+            break;
+        case MenuAction::kExit:
+            ::PostMessageW(window_, WM_CLOSE, 0, 0);
+            break;
+        case MenuAction::kConvert:
+            ConvertCommand(*text_area_, *messages_);
+            break;
+        case MenuAction::kAbout:
+            TellAbout(*messages_);
+            break;
+        case MenuAction::kOpenFileMenu:
+        case MenuAction::kNone:
+            break;
+    }
+    ::SetCursor(before);
+}
+
+LRESULT Win32Window::Handle(UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+        case WM_CREATE:
+            Created(window_);
+            return 0;
+        case WM_SIZE:
+            ::MoveWindow(edit_, 0, 0, LOWORD(l), HIWORD(l), TRUE);
+            return 0;
+        case WM_SETFOCUS:
+            ::SetFocus(edit_);
+            return 0;
+        case WM_COMMAND:
+            if (reinterpret_cast<HWND>(l) != edit_) {
+                RunMenuEntry(LOWORD(w));
+            }
+            return 0;
+        case WM_DROPFILES: {
+            const auto drop = reinterpret_cast<HDROP>(w);
+            if (::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 1) {
+                std::wstring name(::DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
+                name.resize(::DragQueryFileW(drop, 0, name.data(), static_cast<UINT>(name.size())));
+                ::DragFinish(drop);
+                commands_->LoadFile(name);
+            } else {
+                ::DragFinish(drop);
+            }
+            return 0;
+        }
+        case WM_CLOSE:
+            if (commands_->MayClose()) {
+                ::DestroyWindow(window_);
+            }
+            return 0;
+        case WM_DESTROY:
+            ::PostQuitMessage(0);
+            return 0;
+        default:
+            return ::DefWindowProcW(window_, message, w, l);
+    }
+}
+
+}  // namespace flg2scn

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "commands/file_commands.h"
+#include "win32/edit_text_area.h"
+#include "win32/win32_file_dialog.h"
+#include "win32/win32_message_box.h"
+
+namespace flg2scn {
+
+// The program's one window, "Form1", on the Windows API: the text area "Text1",
+// an EDIT control, fills the client area under the menu bar, whose entries run
+// the commands. Ctrl+O, Ctrl+S and Ctrl+A load, save and select all; a file
+// dropped on the window loads.
+class Win32Window {
+  public:
+    // Makes the window, not yet shown; nothing when Windows refuses.
+    static std::unique_ptr<Win32Window> Create(HINSTANCE instance);
+    ~Win32Window();
+    Win32Window(const Win32Window&) = delete;
+    Win32Window& operator=(const Win32Window&) = delete;
+
+    // Shows the window, loads `file` unless it is empty, and handles the window's
+    // messages until it closes; gives the program's exit status.
+    int Run(int show, const std::filesystem::path& file);
+
+  private:
+    Win32Window() = default;
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+    LRESULT Handle(UINT message, WPARAM w, LPARAM l);
+    void Created(HWND window);
+    void RunMenuEntry(int id);
+
+    HWND window_ = nullptr;
+    HWND edit_ = nullptr;
+    HFONT font_ = nullptr;
+    HACCEL keys_ = nullptr;
+    std::unique_ptr<EditTextArea> text_area_;
+    std::unique_ptr<Win32MessageBox> messages_;
+    std::unique_ptr<Win32FileDialog> dialog_;
+    std::unique_ptr<FileCommands> commands_;
+};
+
+}  // namespace flg2scn

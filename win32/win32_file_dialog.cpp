@@ -1,0 +1,57 @@
+#include "win32/win32_file_dialog.h"
+
+#include <commdlg.h>
+
+#include <string>
+
+namespace flg2scn {
+
+namespace {
+
+// Long enough for any name a dialog gives back.
+constexpr std::size_t kMostName = 32768;
+
+// Filters are pairs of a description and a pattern, each ended by a NUL, and
+// the list by one more.
+constexpr wchar_t kOpenFilter[] = L"Flag Files (*.flg)\0*.flg\0All files (*.*)\0*.*\0";
+constexpr wchar_t kSaveFilter[] = L"Scenario File (*.scn)\0*.scn\0";
+
+}  // namespace
+
+// A start name that ends in a file name selects that file.
+std::optional<std::filesystem::path> Win32FileDialog::AskOpen(const std::filesystem::path& start) {
+    std::wstring name = start.wstring();
+    name.resize(kMostName, L'\0');
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = kOpenFilter;
+    dialog.lpstrFile = name.data();
+    dialog.nMaxFile = static_cast<DWORD>(name.size());
+    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    if (!::GetOpenFileNameW(&dialog)) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(name.c_str());
+}
+
+// No name to start with; a name without an extension gets ".scn".
+std::optional<std::filesystem::path> Win32FileDialog::AskSave(const std::filesystem::path& folder) {
+    std::wstring name(kMostName, L'\0');
+    const std::wstring start = folder.wstring();
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = kSaveFilter;
+    dialog.lpstrFile = name.data();
+    dialog.nMaxFile = static_cast<DWORD>(name.size());
+    dialog.lpstrInitialDir = start.empty() ? nullptr : start.c_str();
+    dialog.lpstrDefExt = L"scn";
+    dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    if (!::GetSaveFileNameW(&dialog)) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(name.c_str());
+}
+
+}  // namespace flg2scn

@@ -1,0 +1,42 @@
+#include "win32/win32_message_box.h"
+
+#include <string>
+
+#include "system/windows_text.h"
+
+namespace flg2scn {
+
+namespace {
+
+UINT IconStyle(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::kError:
+            return MB_ICONERROR;
+        case MessageIcon::kWarning:
+            return MB_ICONWARNING;
+        case MessageIcon::kInformation:
+            break;
+    }
+    return MB_ICONINFORMATION;
+}
+
+}  // namespace
+
+void Win32MessageBox::Tell(std::string_view text, std::string_view title, MessageIcon icon) {
+    ::MessageBoxW(owner_, Wide(std::string(text)).c_str(), Wide(std::string(title)).c_str(),
+                  MB_OK | IconStyle(icon));
+}
+
+SaveChoice Win32MessageBox::AskToSave(std::string_view text, std::string_view title) {
+    switch (::MessageBoxW(owner_, Wide(std::string(text)).c_str(), Wide(std::string(title)).c_str(),
+                          MB_YESNOCANCEL | MB_ICONWARNING)) {
+        case IDYES:
+            return SaveChoice::kSave;
+        case IDNO:
+            return SaveChoice::kDiscard;
+        default:
+            return SaveChoice::kCancel;
+    }
+}
+
+}  // namespace flg2scn
