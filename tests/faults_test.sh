@@ -86,6 +86,16 @@ error_for() {
     esac
 }
 
+# What a message says for the error that error_for gives.
+reason_of() {
+    case $(error_for "$1") in
+        EACCES) echo 'Permission denied' ;;
+        ENOSPC) echo 'No space left on device' ;;
+        ENOMEM) echo 'out of memory|Cannot allocate memory' ;;
+        *) echo 'Input/output error' ;;
+    esac
+}
+
 # Whether the trace shows a sync after the failed one that makes up for it.
 made_up_for() {
     awk -v want="$1" 'found && $0 ~ "^" want "\\(.*= 0$" { ok = 1 }
@@ -134,6 +144,8 @@ check() {
         esac
     elif ! grep -Eq "($names)" "$work/err"; then
         echo "exit status $status without a message naming the file: $(cat "$work/err")"
+    elif ! grep -Eq "$(reason_of "$call")" "$work/err"; then
+        echo "exit status $status without the reason: $(cat "$work/err")"
     fi
     if [ "$scenario" = load-save ]; then
         if grep -q '^Error: Cannot read file' "$work/err"; then

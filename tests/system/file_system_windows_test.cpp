@@ -59,6 +59,11 @@ TEST(ReplacementFileWindows, TheHiddenNameOfAWriterCutOffIsTakenBack) {
     WriteTextFile(target, u"two");
     EXPECT_EQ(test::ReadBytes(target), "two\r\n");
     EXPECT_EQ(dir.Names(), "a.scn");
+    // One that cannot be replaced (here a folder) is left, and a random name taken.
+    ASSERT_TRUE(std::filesystem::create_directory(hidden));
+    WriteTextFile(target, u"three");
+    EXPECT_EQ(test::ReadBytes(target), "three\r\n");
+    EXPECT_EQ(dir.Names(), ".a.scn.flg2scn a.scn");
 }
 
 // A name that the ANSI code page cannot hold is written and read, and an old

@@ -34,5 +34,31 @@ TEST(Interruption, CaughtSignalsAreNotedUnlessIgnored) {
     }
 }
 
+// A signal that ends a program, held back while holds live (they nest), ends it
+// once the last is let go.
+TEST(Interruption, HeldTerminationEndsTheProgramOnceLetGo) {
+    int done[2];
+    ASSERT_EQ(::pipe(done), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        {
+            const TerminationHeld outer;
+            std::raise(SIGTERM);
+            { const TerminationHeld inner; }
+            if (::write(done[1], "a", 1) != 1) {
+                std::_Exit(2);
+            }
+        }
+        std::_Exit(::write(done[1], "b", 1) == 1 ? 0 : 2);
+    }
+    ::close(done[1]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    char written[2] = {};
+    EXPECT_EQ(::read(done[0], written, 2), 1);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    ::close(done[0]);
+}
+
 }  // namespace
 }  // namespace flg2scn
