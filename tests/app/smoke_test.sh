@@ -12,7 +12,9 @@ exec xvfb-run -a -s "-screen 0 800x600x24" bash -euo pipefail -c '
   trap "kill $pid 2>/dev/null || true" EXIT
   window=$(timeout 20 xdotool search --sync --name "^Tovrin.s Flag to Scenario Converter$" | head -n 1)
   [ -n "$window" ] || { echo "no window"; exit 1; }
-  xprop -id "$window" _NET_WM_ICON | grep -q "^_NET_WM_ICON(CARDINAL) = " ||
+  # Not grep -q: ending before xprop has written its drawings of the icon would
+  # fail the pipe with SIGPIPE.
+  xprop -id "$window" _NET_WM_ICON | grep "^_NET_WM_ICON(CARDINAL) = " >/dev/null ||
     { echo "no icon"; exit 1; }
   class=$(xprop -id "$window" WM_CLASS)
   [ -n "$wm_class" ] && [[ "$class" == *", \"$wm_class\"" ]] ||
