@@ -221,6 +221,7 @@ class WindowTest : public QObject {
                          K::Paste}, shorter + "cab\r\n"},
             {{end - 1}, {K::SelectNextChar, K::SelectNextChar, K::Copy, Qt::Key_X,
                          K::MoveToEndOfLine, K::Paste}, shorter + "xcab\r\n"},
+            {{end - 1}, {K::SelectNextChar, K::SelectNextChar, K::Copy, K::Undo, K::Paste}, "ab"},
             // A copy that ends where a line starts has the line break before it.
             {{end + 1}, {K::SelectEndOfDocument, K::Copy, K::MoveToStartOfDocument, K::Paste},
              "bc\r\n" + a + "bc\r\n"}};
