@@ -62,28 +62,38 @@ void Time(const char* step, QPlainTextEdit* edit, const std::function<void()>& w
     std::fflush(stdout);
 }
 
-// Each key of `keys` pressed `runs` times over, each press timed as Time times a
-// step, with the quarter second after it for the work it leaves to the event
-// loop: the slowest press of each key, the one a user would notice.
-void TimeKeysOver(QPlainTextEdit* edit,
-                  const std::vector<std::pair<const char*, QKeyCombination>>& keys, int runs) {
+// A key to time, and the keys pressed before it, untimed, at a user's pace.
+struct Press {
+    const char* name;
+    QKeyCombination key;
+    std::vector<QKeyCombination> before = {};
+};
+
+// Each of `presses` made `runs` times over, each timed as Time times a step,
+// with the quarter second after it for the work it leaves to the event loop:
+// the slowest press of each key, the one a user would notice.
+void TimeKeysOver(QPlainTextEdit* edit, const std::vector<Press>& presses, int runs) {
     std::printf("%-18s %12s %12s   (the slowest of %d presses)\n", "key", "wall", "processor",
                 runs);
-    for (const auto& [name, key] : keys) {
+    for (const Press& press : presses) {
         double slowest_wall = 0;
         double slowest_cpu = 0;
         for (int run = 0; run < runs; ++run) {
+            for (const QKeyCombination before : press.before) {
+                QTest::keyClick(edit, before.key(), before.keyboardModifiers());
+                QTest::qWait(250);
+            }
             const double cpu = CpuMilliseconds();
             QElapsedTimer timer;
             timer.start();
-            QTest::keyClick(edit, key.key(), key.keyboardModifiers());
+            QTest::keyClick(edit, press.key.key(), press.key.keyboardModifiers());
             edit->viewport()->repaint();
             QApplication::processEvents();
             slowest_wall = std::max(slowest_wall, static_cast<double>(timer.nsecsElapsed()) / 1e6);
             QTest::qWait(250);
             slowest_cpu = std::max(slowest_cpu, CpuMilliseconds() - cpu);
         }
-        std::printf("%-18s %9.1f ms %9.1f ms\n", name, slowest_wall, slowest_cpu);
+        std::printf("%-18s %9.1f ms %9.1f ms\n", press.name, slowest_wall, slowest_cpu);
     }
 }
 
@@ -152,7 +162,11 @@ int main(int argc, char* argv[]) {
                   {"left", QKeyCombination(Qt::Key_Left)},
                   {"ctrl+a", Qt::ControlModifier | Qt::Key_A},
                   {"ctrl+c", Qt::ControlModifier | Qt::Key_C},
-                  {"right", QKeyCombination(Qt::Key_Right)}},
+                  {"right", QKeyCombination(Qt::Key_Right)},
+                  // The first change after a copy of the whole text.
+                  {"type after ctrl+c",
+                   QKeyCombination(Qt::Key_X),
+                   {Qt::ControlModifier | Qt::Key_A, Qt::ControlModifier | Qt::Key_C}}},
                  10);
 
     std::printf("%-18s %9zu\n", "messages shown", messages->shown.size());

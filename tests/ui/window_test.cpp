@@ -11,6 +11,7 @@
 #include "ui/qt_file_dialog.h"
 #include "ui/qt_message_box.h"
 #include "ui/startup_messages.h"
+#include "ui/text_area/selection_mime_data.h"
 #include "ui/text_area/symbol_names.h"
 #include "ui/text_area/text_edit.h"
 #include "ui/text_area/widget_text.h"
@@ -251,6 +252,35 @@ class WindowTest : public QObject {
         commit.setCommitString("x");
         QApplication::sendEvent(&edit, &commit);
         QCOMPARE(Q(area.Text()) + QGuiApplication::clipboard()->text(), "xab\n");
+    }
+
+    // A long copy is made while the window waits for keys, so that it stays right
+    // over a change that does not go through the widget's keys.
+    void aLongCopyIsMadeWhileIdle() {
+        const QString lines = QString("ab\r\n").repeated(300'000);
+        const QString text = lines + QString(3000, 'c') + "\r\n" + lines;
+        // Where the selection starts and how far before the end it ends, in the
+        // document, where a CR LF is one place; then the same in the text.
+        const std::tuple<int, int, int, int> rows[] = {{0, 0, 0, 0}, {5, 3, 6, 4}};
+        for (const auto& [start, before_end, skipped, cut] : rows) {
+            TextEdit edit;
+            QtTextArea area(&edit);
+            area.SetText(text.toStdU16String());
+            QTextCursor cursor = edit.textCursor();
+            cursor.setPosition(start);
+            cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+            cursor.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, before_end);
+            edit.setTextCursor(cursor);
+            edit.copy();
+            const auto* offer =
+                qobject_cast<const SelectionMimeData*>(QGuiApplication::clipboard()->mimeData());
+            QVERIFY(offer != nullptr);
+            QTRY_VERIFY_WITH_TIMEOUT(offer->made(), 10'000);
+            QTextCursor(edit.document()).insertText("x");
+            QString copied = text.mid(skipped);
+            copied.chop(cut);
+            QCOMPARE(QGuiApplication::clipboard()->text(), copied.replace("\r\n", "\n"));
+        }
     }
 
     // The symbols for a lone CR and LF are drawn as what they stand for, whatever

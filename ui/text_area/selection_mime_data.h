@@ -13,7 +13,9 @@ namespace flg2scn {
 // Ctrl+A alone would otherwise copy the whole text at once. The text is the one
 // selected when it was offered: MakeOfferedTextNow makes it before the document
 // changes, and an offer not made by then gives an empty text rather than a
-// wrong one.
+// wrong one. A copied text is made while the event loop is idle, a part at a
+// time, so that the first change after copying a long text takes no longer
+// than any other.
 class SelectionMimeData : public QMimeData {
     Q_OBJECT
 
@@ -22,21 +24,31 @@ class SelectionMimeData : public QMimeData {
 
     bool isOf(const QTextDocument* document) const { return document_ == document; }
     int length() const { return end_ - start_; }
+    bool made() const { return made_; }
 
     QStringList formats() const override;
 
     // Makes the text now, while the document still holds it.
     void make() const;
 
+    // Makes the text a part at a time from zero-delay timers, keys and paints
+    // going between the parts.
+    void makeWhenIdle() const;
+
   protected:
     QVariant retrieveData(const QString& mime_type, QMetaType type) const override;
 
   private:
+    // Makes the text up to `count` more characters.
+    void makePart(int count) const;
+
     // Null once the document changed before the text was made.
     QPointer<const QTextDocument> document_;
     const int start_;
     const int end_;
+    // The text of the selection up to `made_up_to_`.
     mutable QString text_;
+    mutable int made_up_to_;
     mutable bool made_ = false;
 };
 

@@ -74,20 +74,28 @@ void ForgetWidestLine(QPlainTextEdit& edit) {
     QCoreApplication::sendEvent(edit.viewport(), &resize);
 }
 
-QString CopiedText(const QTextDocument& document, int start, int end) {
-    QString text;
-    text.reserve(end - start);
-    for (QTextBlock block = document.findBlock(start); block.isValid() && block.position() <= end;
-         block = block.next()) {
-        if (block.position() > start && !ContinuesLine(block)) {
+void AppendCopiedText(QString& text, const QTextDocument& document, int start, int end) {
+    for (QTextBlock block = document.findBlock(start); block.isValid(); block = block.next()) {
+        // A block's position is looked up in the document's tree: once per block.
+        const int position = block.position();
+        if (position > end) {
+            break;
+        }
+        if (position > start && !ContinuesLine(block)) {
             text += u'\n';
         }
-        const int from = std::max(start - block.position(), 0);
-        const int to = std::min(end - block.position(), block.length() - 1);
-        text += block.text().mid(from, to - from);
+        const int from = std::max(start - position, 0);
+        const int to = std::min(end - position, block.length() - 1);
+        const QString chars = block.text();
+        const QStringView part = QStringView(chars).mid(from, to - from);
+        // One pass that copies and reads separators as line breaks: a grouped
+        // text has one in every line, and this runs on each change after a copy.
+        const qsizetype at = text.size();
+        text.resize(at + part.size());
+        std::replace_copy(part.utf16(), part.utf16() + part.size(),
+                          reinterpret_cast<char16_t*>(text.data()) + at, WidgetText::kLineSeparator,
+                          u'\n');
     }
-    std::replace(text.begin(), text.end(), QChar(WidgetText::kLineSeparator), QChar(u'\n'));
-    return text;
 }
 
 }  // namespace flg2scn

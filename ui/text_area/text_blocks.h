@@ -30,9 +30,10 @@ std::u16string DocumentText(const QTextDocument& document);
 // measure the lines anew as they are laid out.
 void ForgetWidestLine(QPlainTextEdit& edit);
 
-// The document's characters from `start` to `end` as a copy gives them: a line
-// break (a block break or a line separator) is "\n", a soft break nothing, every
-// other character itself.
-QString CopiedText(const QTextDocument& document, int start, int end);
+// Adds to `text` the document's characters from `start` to `end` as a copy gives
+// them: a line break (a block break or a line separator) is "\n", a soft break
+// nothing, every other character itself. Two ranges that meet add up to the
+// range they make.
+void AppendCopiedText(QString& text, const QTextDocument& document, int start, int end);
 
 }  // namespace flg2scn

@@ -1,7 +1,9 @@
 #include "ui/text_area/text_edit.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -18,7 +20,16 @@
 
 namespace flg2scn {
 
-TextEdit::TextEdit(QWidget* parent) : QPlainTextEdit(parent) {}
+TextEdit::TextEdit(QWidget* parent) : QPlainTextEdit(parent) {
+    // A copy, by key, menu or cut, puts a new offer on the clipboard.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    connect(clipboard, &QClipboard::dataChanged, this, [this, clipboard] {
+        const auto* offer = qobject_cast<const SelectionMimeData*>(clipboard->mimeData());
+        if (offer != nullptr && offer->isOf(document())) {
+            offer->makeWhenIdle();
+        }
+    });
+}
 
 namespace {
 
@@ -243,7 +254,8 @@ void TextEdit::insertFromMimeData(const QMimeData* source) {
     setTextCursor(cursor);
 }
 
-// The copied text is made when someone pastes it (see SelectionMimeData).
+// The copied text is made when someone pastes it or the event loop is idle (see
+// SelectionMimeData).
 QMimeData* TextEdit::createMimeDataFromSelection() const {
     const QTextCursor cursor = textCursor();
     return new SelectionMimeData(document(), cursor.selectionStart(), cursor.selectionEnd());
