@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The window program's command line: help and version need no display, and
-# --help-all lists Qt's own options; more than one FILE and an unknown option
+# --help-all, not --help, lists Qt's own options; more than one FILE and an unknown option
 # are usage errors; without a display the program says so in one line; Qt's
 # options reach Qt.
 #   command_line_test.sh PROGRAM
@@ -22,6 +22,7 @@ check --version -- 0 "flg2scn 0." ""
 check -v -- 0 "flg2scn 0." ""
 check -style=fusion -reverse --version -- 0 "flg2scn 0." ""
 [[ "$("$program" --help-all)" == *"--display <hostname:screen>"* ]] || fail "--help-all"
+[[ "$("$program" --help)" != *"--display"* ]] || fail "--help lists Qt's options"
 check a.flg b.flg -- 2 "" "flg2scn: give at most one FILE"
 check --frobnicate -- 2 "" "flg2scn: Unknown option 'frobnicate'."
 # Without a display: one line that says so.
