@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/batch_conversion.h"
+#include "system/console.h"
 #include "system/file_reading.h"
 #include "system/file_system.h"
 #include "system/interruption.h"
@@ -38,11 +39,8 @@ int UsageError(const std::string& problem) {
     return kUsageError;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    flg2scn::UseBinaryStandardStreams();
-    const std::vector<std::string> args = flg2scn::ProgramArguments(argc, argv);
+// Runs the program on its arguments; says in `done` how many files converted.
+int Run(const std::vector<std::string>& args, std::string& done) {
     std::optional<std::string> output;
     std::vector<std::string> files;
     bool options_done = false;
@@ -82,8 +80,10 @@ int main(int argc, char** argv) {
         return UsageError("-o needs an OUTPUT");
     }
 
+    std::size_t failed = 0;
     flg2scn::BatchConversion batch(
-        [](const std::string& file, const flg2scn::ConversionFailure& failure) {
+        [&failed](const std::string& file, const flg2scn::ConversionFailure& failure) {
+            ++failed;
             std::fprintf(stderr, "flg2scn-cli: %s: %s\n", file.c_str(), failure.message.c_str());
             if (!failure.hint.empty()) {
                 std::fprintf(stderr, "flg2scn-cli: %s: %s\n", file.c_str(), failure.hint.c_str());
@@ -108,5 +108,17 @@ int main(int argc, char** argv) {
     if (flg2scn::Interrupted()) {
         flg2scn::EndAsInterrupted();
     }
+    done = "flg2scn-cli: " + std::to_string(files.size() - failed) + " of " +
+           std::to_string(files.size()) + (files.size() == 1 ? " file" : " files") + " converted.";
     return all_converted ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    flg2scn::UseBinaryStandardStreams();
+    std::string done;
+    const int status = Run(flg2scn::ProgramArguments(argc, argv), done);
+    flg2scn::KeepOwnConsoleOpen(done);
+    return status;
 }

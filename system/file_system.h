@@ -18,7 +18,9 @@ namespace flg2scn {
 // words of SystemReason.
 
 // The program's arguments in UTF-8: Windows hands main them in its ANSI code
-// page, which cannot hold every file name.
+// page, which cannot hold every file name. On Windows, where the shell leaves
+// wildcards to the program, an argument (not an option) with * or ? in its last
+// part stands for the files it matches, sorted, or for itself if none.
 std::vector<std::string> ProgramArguments(int argc, char** argv);
 
 // Makes standard input, output and error carry bytes as they are: Windows's C

@@ -31,11 +31,15 @@ while IFS='|' read -r args input; do
     for side in windows linux; do
         setup "$side"
         if [ "$side" = windows ]; then
+            # Wildcards reach the program as they are, as cmd leaves them.
+            set -f
             printf '%s' "$input" | wine "$windows" $args >out 2>err
+            echo $? >status
+            set +f
         else
             printf '%s' "$input" | "$linux" $args >out 2>err
+            echo $? >status
         fi
-        echo $? >status
     done
     if ! diff -r "$work/windows" "$work/linux" >/dev/null; then
         echo "differs: flg2scn-cli $args"
@@ -45,6 +49,8 @@ while IFS='|' read -r args input; do
 done <<'CASES'
 harbour.flg|
 harbour.flg no-header.flg one-flag.flg malformed.flg lf.flg high.flg empty.flg|
+*.flg|
+-- ./o?e*.flg nothing*.flg|
 missing.flg folder|
 -o - harbour.flg|
 -|#Piped

@@ -5,12 +5,15 @@
 # shows; a file too large to load is told, and one that loads is saved again as
 # its lines; a text as loaded or saved closes at once; a file given at start
 # loads, and once changed, closing asks: Cancel keeps the window, No closes it.
+# Then flg2scn-cli.exe in a console of its own, as Explorer starts it for a
+# drop, converts and waits for a key before the console closes.
 # It waits by polling for windows and files, never for a fixed time.
 #
-# Usage: window_test.sh FLG2SCN_EXE LINUX_CLI (in the wine of WINEPREFIX)
+# Usage: window_test.sh FLG2SCN_EXE LINUX_CLI CLI_EXE (in the wine of WINEPREFIX)
 set -u
 exe=$1
 linux=$2
+cli=$3
 work=$(mktemp -d "${TMPDIR:-/tmp}/flg2scn-win32.XXXXXX")
 xvfb=""
 # Wine's programs share one server per prefix, and with it the display that the
@@ -123,5 +126,16 @@ kill -0 "$program" 2>/dev/null || fail "Cancel closed the window"
 press alt+F4 Exit
 xdotool key n
 ended
-[ "$failed" = 0 ] && echo "the window converts, loads, saves and asks as it should"
+
+# flg2scn-cli.exe in a console of its own converts, and its console stays (for
+# a second, which only a wait can show) until a key.
+wine start /wait /unix "$cli" "$(windows_name a.flg)" >/dev/null 2>&1 &
+console=$!
+poll 400 test -f a.scn || fail "a dropped a.flg gave no a.scn"
+poll 400 xdotool search --name 'flg2scn-cli.exe$' || fail "no console"
+poll 20 sh -c "! kill -0 $console" && fail "the console closed before a key"
+xdotool windowfocus --sync "$(xdotool search --name 'flg2scn-cli.exe$' | head -n 1)"
+xdotool key Return
+poll 400 sh -c "! kill -0 $console" || fail "the console stays after a key"
+[ "$failed" = 0 ] && echo "the window converts, loads, saves and asks as it should; a console waits"
 exit "$failed"

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace flg2scn {
+
+// A program started from Explorer (double-clicked, or with files dropped on it)
+// gets a console of its own, which closes as soon as the program ends. Where
+// the console is the program's own and both its input and output are that
+// console, this writes `what_was_done` (unless empty) and waits for a key, so
+// that the user can read what the program said. Elsewhere, as on POSIX, it
+// does nothing.
+void KeepOwnConsoleOpen(const std::string& what_was_done);
+
+}  // namespace flg2scn
