@@ -74,7 +74,7 @@ unit: build
 # UndefinedBehaviorSanitizer, a short run of every fuzzer and the lint.
 test: lint fuzz-smoke sanitize unit
 
-# flg2scn-cli.exe, the plain test suites and the zip for Windows, in build-windows/.
+# flg2scn.exe, flg2scn-cli.exe, the plain test suites and the zip for Windows, in build-windows/
 # The Linux build's flg2scn-cli is what the Windows one is held against.
 windows: build
 	cmake --preset windows -DFLG2SCN_LINUX_CLI=$(CURDIR)/$(BUILD_DIR)/cli/flg2scn-cli
