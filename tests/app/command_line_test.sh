@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The window program's command line: help and version need no display, and
-# --help-all, not --help, lists Qt's own options; more than one FILE and an unknown option
-# are usage errors; without a display the program says so in one line; Qt's
-# options reach Qt.
+# --help-all, not --help, lists Qt's own options; more than one FILE and an
+# unknown option are usage errors; without a display the program says so in one
+# line; Qt's options reach Qt.
 #   command_line_test.sh PROGRAM
 set -uo pipefail
 program=$1
