@@ -131,20 +131,28 @@ void Win32Window::Created(HWND window) {
     // The default limit is about 32K characters.
     ::SendMessageW(edit_, EM_SETLIMITTEXT, 0, 0);
     const HDC screen = ::GetDC(window);
-    LOGFONTW font{};
-    font.lfHeight = -::MulDiv(kTextFontPoints, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
-    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;  // what stands in for a missing Fixedsys
+    SetTextFont(::GetDeviceCaps(screen, LOGPIXELSY));
     ::ReleaseDC(window, screen);
-    const std::wstring name = Wide(std::string(kTextFontName));
-    name.copy(font.lfFaceName, LF_FACESIZE - 1);
-    font_ = ::CreateFontIndirectW(&font);
-    ::SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     keys_ = MakeKeys();
     text_area_ = std::make_unique<EditTextArea>(edit_);
     messages_ = std::make_unique<Win32MessageBox>(window);
     dialog_ = std::make_unique<Win32FileDialog>(window);
     commands_ = std::make_unique<FileCommands>(*text_area_, *dialog_, *messages_);
     ::DragAcceptFiles(window, TRUE);
+}
+
+void Win32Window::SetTextFont(int dots) {
+    LOGFONTW font{};
+    font.lfHeight = -::MulDiv(kTextFontPoints, dots, 72);
+    font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;  // what stands in for a missing Fixedsys
+    const std::wstring name = Wide(std::string(kTextFontName));
+    name.copy(font.lfFaceName, LF_FACESIZE - 1);
+    const HFONT old = font_;
+    font_ = ::CreateFontIndirectW(&font);
+    ::SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    if (old != nullptr) {
+        ::DeleteObject(old);
+    }
 }
 
 // The busy cursor while a command works; a box or dialog shows its own.
@@ -189,6 +197,14 @@ LRESULT Win32Window::Handle(UINT message, WPARAM w, LPARAM l) {
         case WM_SIZE:
             ::MoveWindow(edit_, 0, 0, LOWORD(l), HIWORD(l), TRUE);
             return 0;
+        case WM_DPICHANGED: {
+            SetTextFont(HIWORD(w));
+            const RECT* suggested = reinterpret_cast<const RECT*>(l);
+            ::SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                           suggested->right - suggested->left, suggested->bottom - suggested->top,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
         case WM_SETFOCUS:
             ::SetFocus(edit_);
             return 0;

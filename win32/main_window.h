@@ -15,7 +15,8 @@ namespace flg2scn {
 // The program's one window, "Form1", on the Windows API: the text area "Text1",
 // an EDIT control, fills the client area under the menu bar, whose entries run
 // the commands. Ctrl+O, Ctrl+S and Ctrl+A load, save and select all; a file
-// dropped on the window loads.
+// dropped on the window loads. Moved to a monitor of another DPI, the window
+// takes the size Windows suggests and the text its font at the new DPI.
 class Win32Window {
   public:
     // Makes the window, not yet shown; nothing when Windows refuses.
@@ -33,6 +34,8 @@ class Win32Window {
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM w, LPARAM l);
     LRESULT Handle(UINT message, WPARAM w, LPARAM l);
     void Created(HWND window);
+    // Gives the text area its font for a screen of `dots` dots to the inch.
+    void SetTextFont(int dots);
     void RunMenuEntry(int id);
 
     HWND window_ = nullptr;

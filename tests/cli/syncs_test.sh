@@ -6,11 +6,13 @@
 # A group holds a quarter of the open-file limit, so that a long batch with few
 # descriptors to spare goes on. A folder whose sync fails is
 # made durable by a sync of its file system, and where that fails too, its
-# outputs are failures.
+# outputs are failures. The window's Save, given its probe, syncs as a file
+# by itself does.
 #
-# Usage: syncs_test.sh FLG2SCN_CLI
+# Usage: syncs_test.sh FLG2SCN_CLI [FILE_COMMANDS_PROBE]
 set -u
 cli=$1
+probe=${2:-}
 work=$(mktemp -d "${TMPDIR:-/tmp}/flg2scn-syncs.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
@@ -26,21 +28,24 @@ ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 export ASAN_OPTIONS
 
 failed=0
+# The sync and name calls of a trace, the names given in a row as one N.
+calls() {
+    sed -E 's/^[0-9]+ +//; s/\(.*//; s/^(linkat|rename|renameat|renameat2)$/N/' trace |
+        awk '$0 != "N" || last != "N" { printf "%s%s", sep, $0; sep = " " } { last = $0 }'
+}
+syncs='fsync,fdatasync,syncfs,sync,linkat,rename,renameat,renameat2'
 # Each case: the open-file limit, the files, then the sync and name calls in
 # the order made.
 while IFS='|' read -r limit files expected; do
     # shellcheck disable=SC2086,SC3045 # dash's ulimit has -n
     if ! (ulimit -n "$limit" && exec strace -f -qq -e signal=none -o trace \
-        -e trace=fsync,fdatasync,syncfs,sync,linkat,rename,renameat,renameat2 \
-        "$cli" $files) 2>err; then
+        -e trace=$syncs "$cli" $files) 2>err; then
         echo "FAIL: $files: $(cat err)"
         failed=1
         continue
     fi
-    calls=$(sed -E 's/^[0-9]+ +//; s/\(.*//; s/^(linkat|rename|renameat|renameat2)$/N/' trace |
-        awk '$0 != "N" || last != "N" { printf "%s%s", sep, $0; sep = " " } { last = $0 }')
-    if [ "$calls" != "$expected" ]; then
-        echo "FAIL: $files: '$calls', not '$expected'"
+    if [ "$(calls)" != "$expected" ]; then
+        echo "FAIL: $files: '$(calls)', not '$expected'"
         failed=1
     fi
 done <<'EOF'
@@ -63,5 +68,9 @@ done <<'EOF'
 -e inject=fsync:error=EIO:when=2|0|
 -e inject=fsync:error=EIO:when=2 -e inject=syncfs:error=EIO|1|flg2scn-cli: one.flg: cannot write out.scn: Input/output error
 EOF
+if [ -n "$probe" ]; then
+    strace -f -qq -e signal=none -o trace -e trace=$syncs "$probe" one.flg saved.scn >/dev/null
+    [ "$(calls)" = "fsync N fsync" ] || { echo "FAIL: the window's Save: '$(calls)'"; failed=1; }
+fi
 [ "$failed" = 0 ] && echo "syncs as expected"
 exit "$failed"

@@ -1,8 +1,9 @@
 #!/bin/sh
 # flg2scn.exe under wine on a virtual display of its own, driven by keys as a
 # user drives it: a typed flag text converts and Save writes its scenario
-# through the real dialog, byte for byte what flg2scn-cli writes; the About box
-# shows; a file too large to load is told, and one that loads is saved again as
+# through the real dialog, byte for byte what flg2scn-cli writes, and Ctrl+Z
+# takes the Convert back; the About box shows; an empty text, one without a
+# header and one with a single flag are told, and the text stays; a file too large to load is told, and one that loads is saved again as
 # its lines; a text as loaded or saved closes at once; a file given at start
 # loads, and once changed, closing asks: Cancel keeps the window, No closes it.
 # Then flg2scn-cli.exe in a console of its own, as Explorer starts it for a
@@ -96,9 +97,37 @@ xdotool key Return alt+c
 press ctrl+s 'Save As'
 answer b.scn 'Save As'
 poll 400 cmp -s b.scn expected.scn || fail "b.scn is not the scenario"
+# Ctrl+Z takes the Convert back.
+xdotool windowfocus --sync "$main"
+xdotool key ctrl+z
+press ctrl+s 'Save As'
+answer typed.scn 'Save As'
+poll 400 cmp -s typed.scn loaded.scn || fail "Ctrl+Z did not bring the typed text back"
 press alt+a About
 xdotool key Return
 closes About
+# An empty text, one without a header and one with a single flag are told,
+# each in its box; the text stays, with the line break that Convert adds.
+told() {
+    press alt+c Error
+    xdotool key Return
+    closes Error
+}
+xdotool windowfocus --sync "$main"
+xdotool key ctrl+a Delete
+told
+xdotool type x
+told
+xdotool key ctrl+a
+xdotool type '#H'
+xdotool key Return
+xdotool type '<1 2 3>'
+told
+press ctrl+s 'Save As'
+answer problem.scn 'Save As'
+# Save ends the text with a line break, as it does every text.
+printf '#H\r\n<1 2 3>\r\n\r\n' >problem.expected
+poll 400 cmp -s problem.scn problem.expected || fail "a text with one flag did not stay"
 # A file that cannot be read is told; one that can is loaded, and saved again.
 press ctrl+o Open
 answer huge.flg Open
