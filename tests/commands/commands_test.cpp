@@ -53,8 +53,10 @@ TEST(FileCommands, LoadAndSaveThroughTheDialog) {
     test::ScriptedFileDialog dialog;
     test::RecordingMessageBox messages;
     FileCommands commands(text_area, dialog, messages);
-    dialog.answers = {dir.Path("a.flg"),    "",         "", dir.Path("b.scn"),
-                      dir.Path("huge.flg"), "/dev/full"};
+    // A name in a folder that is not there cannot be written, on any system.
+    const std::string unwritable = dir.Path("none/c.scn");
+    dialog.answers = {dir.Path("a.flg"),    "",        "", dir.Path("b.scn"),
+                      dir.Path("huge.flg"), unwritable};
     std::vector<bool> done = {commands.Save(), commands.Load()};
     EXPECT_EQ(text_area.text, u"#Harbour\r\n<100 200 40>\n\r\n<1024 512 96>\r\n");
     EXPECT_FALSE(text_area.Changed());
@@ -74,19 +76,23 @@ TEST(FileCommands, LoadAndSaveThroughTheDialog) {
     const std::vector<Message> shown = {
         {"Cannot read file " + dir.Path("huge.flg") + ":\r\nthe file is larger than 64 MiB.",
          "Error", MessageIcon::kError},
-        {"Cannot write file /dev/full:\r\nNo space left on device.", "Error", MessageIcon::kError}};
+        {"Cannot write file " + unwritable + ":\r\nNo such file or directory.", "Error",
+         MessageIcon::kError}};
     EXPECT_EQ(messages.shown, shown);
 }
 
 // Closing asks about a changed text that is not empty; Save closes only once saved.
 TEST(FileCommands, MayCloseAsksToSaveAChangedText) {
     using C = SaveChoice;
+    test::TempDir dir;
+    const std::string unwritable = dir.Path("none/x.scn");
+    const std::string saved = dir.Path("x.scn");
     // clang-format off
     const std::tuple<bool, std::u16string, C, std::string, bool, std::size_t> rows[] = {
         {false, u"x", C::kCancel, "", true, 0}, {true, u"", C::kCancel, "", true, 0},
         {true, u"x", C::kDiscard, "", true, 1}, {true, u"x", C::kCancel, "", false, 1},
-        {true, u"x", C::kSave, "", false, 1}, {true, u"x", C::kSave, "/dev/full", false, 2},
-        {true, u"x", C::kSave, "/dev/null", true, 1}};
+        {true, u"x", C::kSave, "", false, 1}, {true, u"x", C::kSave, unwritable, false, 2},
+        {true, u"x", C::kSave, saved, true, 1}};
     // clang-format on
     for (const auto& [changed, text, choice, answer, closes, shown] : rows) {
         test::MemoryTextArea text_area(text);
