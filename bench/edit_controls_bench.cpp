@@ -1,0 +1,85 @@
+// Times the two text controls that the Win32 window could use, a multiline
+// EDIT and a RichEdit (Msftedit.dll), on one text file: its load, and End,
+// Ctrl+End, a typed letter, select all and copy, each up to the repaint that
+// shows it. Under wine this times wine's controls, not Windows's.
+//
+//   flg2scn-edit-controls-bench FILE [EDIT|RichEdit]
+
+#include <windows.h>
+
+#include <richedit.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+
+namespace {
+
+double Time(HWND window, const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+        .count();
+}
+
+// A key as the control gets it from the message loop, with Ctrl held or not.
+void Key(HWND control, WPARAM key, bool control_down) {
+    BYTE state[256];
+    ::GetKeyboardState(state);
+    state[VK_CONTROL] = control_down ? 0x80 : 0;
+    ::SetKeyboardState(state);
+    ::SendMessageW(control, WM_KEYDOWN, key, 1);
+    ::SendMessageW(control, WM_KEYUP, key, 1 | (3U << 30));
+    state[VK_CONTROL] = 0;
+    ::SetKeyboardState(state);
+}
+
+void Measure(const wchar_t* kind, const wchar_t* type, const std::wstring& text) {
+    const HWND window = ::CreateWindowExW(0, L"STATIC", L"bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                          0, 0, 640, 480, nullptr, nullptr, nullptr, nullptr);
+    const HWND control =
+        ::CreateWindowExW(0, type, L"",
+                          WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE |
+                              ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_NOHIDESEL,
+                          0, 0, 620, 440, window, nullptr, nullptr, nullptr);
+    ::SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+    ::SendMessageW(control, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
+    ::SetFocus(control);
+    std::printf("%-8ls", kind);
+    std::printf(" load %9.1f", Time(window, [&] {
+                    ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+                }));
+    std::printf(" end %8.1f", Time(window, [&] { Key(control, VK_END, false); }));
+    std::printf(" ctrl+end %8.1f", Time(window, [&] { Key(control, VK_END, true); }));
+    std::printf(" type %8.1f", Time(window, [&] { ::SendMessageW(control, WM_CHAR, 'x', 1); }));
+    std::printf(" select all %8.1f",
+                Time(window, [&] { ::SendMessageW(control, EM_SETSEL, 0, -1); }));
+    std::printf(" copy %8.1f ms\n", Time(window, [&] { ::SendMessageW(control, WM_COPY, 0, 0); }));
+    ::DestroyWindow(window);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: flg2scn-edit-controls-bench FILE [EDIT|RichEdit]\n");
+        return 2;
+    }
+    const std::wstring only = argc == 3 ? argv[2] : L"";
+    std::ifstream file(argv[1], std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    // Windows-1252 text that is ASCII here.
+    const std::wstring text(bytes.begin(), bytes.end());
+    if (only.empty() || only == L"EDIT") {
+        Measure(L"EDIT", L"EDIT", text);
+    }
+    if (only.empty() || only == L"RichEdit") {
+        ::LoadLibraryW(L"Msftedit.dll");
+        Measure(L"RichEdit", MSFTEDIT_CLASS, text);
+    }
+    return 0;
+}
