@@ -21,6 +21,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   done
   echo "wine: made $WINEPREFIX ($(du -sh "$WINEPREFIX" | cut -f 1))"
 fi
+# Fixedsys, the text area's font, from fonts-wine: wine finds a font only in the
+# Windows's own Fonts folder.
+fixedsys=/usr/share/wine/fonts/fixedsys.ttf
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ -f "$fixedsys" ] && [ ! -f "$fonts/fixedsys.ttf" ]; then
+  cp "$fixedsys" "$fonts/"
+fi
 cmake -S "$1" --preset windows -B "$2" -DFLG2SCN_LINUX_CLI="$3" >/dev/null
 cmake --build "$2"
 ctest --test-dir "$2" --output-on-failure

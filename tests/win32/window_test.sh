@@ -3,7 +3,8 @@
 # user drives it: a typed flag text converts and Save writes its scenario
 # through the real dialog, byte for byte what flg2scn-cli writes, and Ctrl+Z
 # takes the Convert back; the About box shows; an empty text, one without a
-# header and one with a single flag are told, and the text stays; a file too large to load is told, and one that loads is saved again as
+# header and one with a single flag are told, and the text stays; a file too
+# large to load is told and the text kept, and one that loads is saved again as
 # its lines; a text as loaded or saved closes at once; a file given at start
 # loads, and once changed, closing asks: Cancel keeps the window, No closes it.
 # Then flg2scn-cli.exe in a console of its own, as Explorer starts it for a
@@ -60,6 +61,12 @@ press() {
     done
     fail "$1 showed no window '$2'"
 }
+# Gives the main window wine's focus as well as X's (see press), by a click in
+# the text, which moves only the caret.
+focus_main() {
+    xdotool windowfocus --sync "$main"
+    xdotool mousemove --window "$main" 200 200 click 1
+}
 closes() { poll 400 sh -c "! xdotool search --name '^$1\$'" || fail "'$1' stays"; }
 # The Windows name of a file here, on wine's drive Z:.
 # shellcheck disable=SC1003 # one backslash
@@ -98,7 +105,7 @@ press ctrl+s 'Save As'
 answer b.scn 'Save As'
 poll 400 cmp -s b.scn expected.scn || fail "b.scn is not the scenario"
 # Ctrl+Z takes the Convert back.
-xdotool windowfocus --sync "$main"
+focus_main
 xdotool key ctrl+z
 press ctrl+s 'Save As'
 answer typed.scn 'Save As'
@@ -112,8 +119,9 @@ told() {
     press alt+c Error
     xdotool key Return
     closes Error
+    focus_main
 }
-xdotool windowfocus --sync "$main"
+focus_main
 xdotool key ctrl+a Delete
 told
 xdotool type x
@@ -134,6 +142,9 @@ answer huge.flg Open
 poll 400 xdotool search --name '^Error$' || fail "no message for huge.flg"
 xdotool key Return
 closes Error
+press ctrl+s 'Save As'
+answer kept.scn 'Save As'
+poll 400 cmp -s kept.scn problem.expected || fail "a failed Load did not keep the text"
 press ctrl+o Open
 answer a.flg Open
 press ctrl+s 'Save As'
@@ -147,6 +158,11 @@ ended
 # A file given at start loads; once changed, closing asks: Cancel keeps the
 # window, No (discard) closes it.
 start "$(windows_name a.flg)"
+# Keys reach the window once About has come and gone: the file has loaded.
+press alt+a About
+xdotool key Return
+closes About
+focus_main
 xdotool type x
 press alt+F4 Exit
 xdotool key Escape
