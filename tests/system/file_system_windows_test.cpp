@@ -10,6 +10,7 @@
 #include "support/temp_dir.h"
 #include "system/file_error.h"
 #include "system/file_system.h"
+#include "system/replacement_file.h"
 #include "system/text_file.h"
 
 namespace flg2scn {
@@ -43,7 +44,7 @@ TEST(ReplacementFileWindows, RefusedTargetsKeepTheirContents) {
 
 // New contents take the target's hidden name, .NAME.flg2scn: a file there that a
 // live writer holds open is left to it, and one that a writer cut off left is
-// replaced and goes.
+// replaced and goes; contents given up go too.
 TEST(ReplacementFileWindows, TheHiddenNameOfAWriterCutOffIsTakenBack) {
     test::TempDir dir;
     const std::string target = dir.Path("a.scn");
@@ -62,6 +63,13 @@ TEST(ReplacementFileWindows, TheHiddenNameOfAWriterCutOffIsTakenBack) {
     // One that cannot be replaced (here a folder) is left, and a random name taken.
     ASSERT_TRUE(std::filesystem::create_directory(hidden));
     WriteTextFile(target, u"three");
+    EXPECT_EQ(test::ReadBytes(target), "three\r\n");
+    EXPECT_EQ(dir.Names(), ".a.scn.flg2scn a.scn");
+    // New contents given up go, though still open.
+    {
+        ReplacementFile given_up(target);
+        given_up.Write("four");
+    }
     EXPECT_EQ(test::ReadBytes(target), "three\r\n");
     EXPECT_EQ(dir.Names(), ".a.scn.flg2scn a.scn");
 }
