@@ -56,7 +56,6 @@ ReplacementFile::ReplacementFile(const std::string& path) : path_(path), target_
     }
     if (!file_.is_open()) {
         const int error = ErrnoOf(::GetLastError());
-        temporary_.clear();
         if (error == ENOENT) {
             throw WriteError(path, error);
         }
