@@ -12,11 +12,12 @@ WINDOW_PACKAGES := cmake ninja-build g++ qt6-base-dev libxkbcommon-dev libqt6svg
 # the lint. Benchmarks: Google Benchmark, GNU time for the peak memory.
 # Packaging: dpkg-shlibdeps (dpkg-dev) and file, which CPack uses to find
 # libraries; lintian checks the package. Windows: the MinGW-w64 cross compiler,
-# and wine to run what it builds, with the Fixedsys font (fonts-wine).
+# and wine to run what it builds, with the Fixedsys font (fonts-wine); xclip
+# reads what the Win32 window copies.
 TEST_PACKAGES := libgtest-dev libbenchmark-dev \
                  xvfb xauth xdotool x11-utils strace time desktop-file-utils appstream dpkg-dev file lintian \
                  clang-14 libclang-rt-14-dev llvm-14 clang-tidy clang-format \
-                 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
+                 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xclip
 
 SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)

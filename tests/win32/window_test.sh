@@ -1,9 +1,10 @@
 #!/bin/sh
 # flg2scn.exe under wine on a virtual display of its own, driven by keys as a
 # user drives it: a typed flag text converts and Save writes its scenario
-# through the real dialog, byte for byte what flg2scn-cli writes, and Ctrl+Z
-# takes the Convert back; the About box shows; an empty text, one without a
-# header and one with a single flag are told, and the text stays; a file too
+# through the real dialog, byte for byte what flg2scn-cli writes, Ctrl+C copies
+# it to X's clipboard, and Ctrl+Z takes the Convert back; the About box shows;
+# an empty text, one without a header and one with a single flag are told, and
+# the text stays; a file too
 # large to load is told and the text kept, and one that loads is saved again as
 # its lines; a text as loaded or saved closes at once; a file given at start
 # loads, and once changed, closing asks: Cancel keeps the window, No closes it.
@@ -77,14 +78,18 @@ answer() {
     xdotool key Return
     closes "$2"
 }
-# start [FILE]: starts the program and waits for its window.
+# start [FILE]: starts the program and waits for its window, and for keys to
+# reach it: About comes and goes, once a FILE has loaded.
 start() {
     wine "$exe" "$@" >/dev/null 2>&1 &
     program=$!
     poll 400 xdotool search --name "^Tovrin's Flag to Scenario Converter\$" ||
         fail "no window"
     main=$(xdotool search --name "^Tovrin's Flag to Scenario Converter\$" | head -n 1)
-    xdotool windowfocus --sync "$main"
+    press alt+a About
+    xdotool key Return
+    closes About
+    focus_main
 }
 ended() { poll 400 sh -c "! kill -0 $program" || fail "the window stays"; }
 
@@ -104,15 +109,19 @@ xdotool key Return alt+c
 press ctrl+s 'Save As'
 answer b.scn 'Save As'
 poll 400 cmp -s b.scn expected.scn || fail "b.scn is not the scenario"
+# What Ctrl+A and Ctrl+C copy reaches X's clipboard (wine gives it LF line ends).
+copied() {
+    [ "$(timeout 5 xclip -o -selection clipboard | tr -d '\r')" = "$(tr -d '\r' <expected.scn)" ]
+}
+focus_main
+xdotool key ctrl+a ctrl+c
+poll 100 copied || fail "the clipboard does not hold the scenario"
 # Ctrl+Z takes the Convert back.
 focus_main
 xdotool key ctrl+z
 press ctrl+s 'Save As'
 answer typed.scn 'Save As'
 poll 400 cmp -s typed.scn loaded.scn || fail "Ctrl+Z did not bring the typed text back"
-press alt+a About
-xdotool key Return
-closes About
 # An empty text, one without a header and one with a single flag are told,
 # each in its box; the text stays, with the line break that Convert adds.
 told() {
@@ -158,11 +167,6 @@ ended
 # A file given at start loads; once changed, closing asks: Cancel keeps the
 # window, No (discard) closes it.
 start "$(windows_name a.flg)"
-# Keys reach the window once About has come and gone: the file has loaded.
-press alt+a About
-xdotool key Return
-closes About
-focus_main
 xdotool type x
 press alt+F4 Exit
 xdotool key Escape
