@@ -54,6 +54,18 @@ HACCEL MakeKeys() {
     return ::CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
 }
 
+// The busy cursor while it lives; a box or dialog shows its own.
+class BusyCursor {
+  public:
+    BusyCursor() : before_(::SetCursor(::LoadCursorW(nullptr, IDC_WAIT))) {}
+    ~BusyCursor() { ::SetCursor(before_); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+  private:
+    HCURSOR before_;
+};
+
 // Twips to pixels of a screen with `dots` dots to the inch.
 int Pixels(int twips, int dots) {
     return ::MulDiv(twips, dots, static_cast<int>(kTwipsPerInch));
@@ -101,6 +113,7 @@ int Win32Window::Run(int show, const std::filesystem::path& file) {
     ::ShowWindow(window_, show);
     ::UpdateWindow(window_);
     if (!file.empty()) {
+        const BusyCursor busy;
         commands_->LoadFile(file);
     }
     MSG message;
@@ -155,7 +168,6 @@ void Win32Window::SetTextFont(int dots) {
     }
 }
 
-// The busy cursor while a command works; a box or dialog shows its own.
 void Win32Window::RunMenuEntry(int id) {
     if (id == kSelectAllId) {
         ::SendMessageW(edit_, EM_SETSEL, 0, -1);
@@ -165,7 +177,7 @@ void Win32Window::RunMenuEntry(int id) {
     if (id < kFirstMenuId || index >= kMenuEntries.size()) {
         return;
     }
-    const HCURSOR before = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    const BusyCursor busy;
     switch (kMenuEntries[index].action) {
         case MenuAction::kLoad:
             commands_->Load();
@@ -186,7 +198,6 @@ void Win32Window::RunMenuEntry(int id) {
         case MenuAction::kNone:
             break;
     }
-    ::SetCursor(before);
 }
 
 LRESULT Win32Window::Handle(UINT message, WPARAM w, LPARAM l) {
@@ -219,6 +230,7 @@ LRESULT Win32Window::Handle(UINT message, WPARAM w, LPARAM l) {
                 std::wstring name(::DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
                 name.resize(::DragQueryFileW(drop, 0, name.data(), static_cast<UINT>(name.size())));
                 ::DragFinish(drop);
+                const BusyCursor busy;
                 commands_->LoadFile(name);
             } else {
                 ::DragFinish(drop);
