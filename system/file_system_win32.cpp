@@ -85,10 +85,6 @@ namespace {
     throw ReadError(path, ErrnoOf(error));
 }
 
-}  // namespace
-
-namespace {
-
 // The names that a pattern with * or ? in its last part matches, with the
 // pattern's folder before each, in the order of their names; none when it
 // matches nothing. As the C library of Windows programs expands them, . and ..

@@ -89,7 +89,7 @@ void AppendCopiedText(QString& text, const QTextDocument& document, int start, i
         const QString chars = block.text();
         const QStringView part = QStringView(chars).mid(from, to - from);
         // One pass that copies and reads separators as line breaks: a grouped
-        // text has one in every line, and this runs on each change after a copy.
+        // text has one in every line.
         const qsizetype at = text.size();
         text.resize(at + part.size());
         std::replace_copy(part.utf16(), part.utf16() + part.size(),
