@@ -14,6 +14,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     wchar_t** arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     const std::filesystem::path file = count > 1 ? arguments[1] : L"";
     ::LocalFree(arguments);
+    // A load of tens of megabytes keeps the window from its messages for seconds,
+    // under the busy cursor. Windows would put a frozen "Not Responding" copy in
+    // its place after five, and offer to end the program and lose the text.
+    ::DisableProcessWindowsGhosting();
     const auto window = flg2scn::Win32Window::Create(instance);
     return window ? window->Run(show, file) : 1;
 }

@@ -8,6 +8,7 @@
 #include "commands/messages.h"
 #include "commands/window_layout.h"
 #include "system/windows_text.h"
+#include "win32/cursors.h"
 
 namespace flg2scn {
 
@@ -53,18 +54,6 @@ HACCEL MakeKeys() {
                     {FVIRTKEY | FCONTROL, 'A', kSelectAllId}};
     return ::CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
 }
-
-// The busy cursor while it lives; a box or dialog shows its own.
-class BusyCursor {
-  public:
-    BusyCursor() : before_(::SetCursor(::LoadCursorW(nullptr, IDC_WAIT))) {}
-    ~BusyCursor() { ::SetCursor(before_); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-
-  private:
-    HCURSOR before_;
-};
 
 // Twips to pixels of a screen with `dots` dots to the inch.
 int Pixels(int twips, int dots) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "win32/cursors.h"
+
 namespace flg2scn {
 
 namespace {
@@ -37,6 +39,7 @@ std::optional<std::filesystem::path> Win32FileDialog::AskOpen(const std::filesys
     std::wstring name = start.wstring();
     OPENFILENAMEW dialog = DialogFor(owner_, kOpenFilter, name);
     dialog.Flags |= OFN_FILEMUSTEXIST;
+    const KeptCursor cursor;
     if (!::GetOpenFileNameW(&dialog)) {
         return std::nullopt;
     }
@@ -51,6 +54,7 @@ std::optional<std::filesystem::path> Win32FileDialog::AskSave(const std::filesys
     dialog.lpstrInitialDir = start.empty() ? nullptr : start.c_str();
     dialog.lpstrDefExt = L"scn";
     dialog.Flags |= OFN_OVERWRITEPROMPT;
+    const KeptCursor cursor;
     if (!::GetSaveFileNameW(&dialog)) {
         return std::nullopt;
     }

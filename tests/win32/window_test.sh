@@ -9,14 +9,17 @@
 # its lines; a text as loaded or saved closes at once; a file given at start
 # loads, and once changed, closing asks: Cancel keeps the window, No closes it.
 # Then flg2scn-cli.exe in a console of its own, as Explorer starts it for a
-# drop, converts and waits for a key before the console closes.
+# drop, converts and waits for a key before the console closes. Last, the
+# boxes and dialogs leave a busy cursor busy (MODAL_CURSOR_PROBE).
 # It waits by polling for windows and files, never for a fixed time.
 #
-# Usage: window_test.sh FLG2SCN_EXE LINUX_CLI CLI_EXE (in the wine of WINEPREFIX)
+# Usage: window_test.sh FLG2SCN_EXE LINUX_CLI CLI_EXE MODAL_CURSOR_PROBE
+#        (in the wine of WINEPREFIX)
 set -u
 exe=$1
 linux=$2
 cli=$3
+probe=$4
 work=$(mktemp -d "${TMPDIR:-/tmp}/flg2scn-win32.XXXXXX")
 xvfb=""
 # Wine's programs share one server per prefix, and with it the display that the
@@ -186,5 +189,7 @@ poll 20 sh -c "! kill -0 $console" && fail "the console closed before a key"
 xdotool windowfocus --sync "$(xdotool search --name 'flg2scn-cli.exe$' | head -n 1)"
 xdotool key Return
 poll 400 sh -c "! kill -0 $console" || fail "the console stays after a key"
+timeout 60 wine "$probe" || fail "a box or dialog took the busy cursor away"
+
 [ "$failed" = 0 ] && echo "the window converts, loads, saves and asks as it should; a console waits"
 exit "$failed"
