@@ -252,6 +252,19 @@ class WindowTest : public QObject {
         commit.setCommitString("x");
         QApplication::sendEvent(&edit, &commit);
         QCOMPARE(Q(area.Text()) + QGuiApplication::clipboard()->text(), "xab\n");
+        // A read-only text takes none of the keys that the widget handles itself.
+        edit.setReadOnly(true);
+        area.SetText(u"ab\r\ncd\r\n");
+        QTextCursor line_break(edit.document());
+        line_break.setPosition(3);
+        line_break.setPosition(2, QTextCursor::KeepAnchor);
+        edit.setTextCursor(line_break);
+        for (const QKeySequence& key :
+             {QKeySequence(QKeySequence::Cut), QKeySequence(Qt::Key_Delete),
+              QKeySequence(Qt::Key_Return)}) {
+            QTest::keySequence(&edit, key);
+        }
+        QCOMPARE(Q(area.Text()), "ab\r\ncd\r\n");
     }
 
     // A long copy is made while the window waits for keys, so that it stays right
