@@ -14,6 +14,7 @@
 #include "support/temp_dir.h"
 #include "system/file_error.h"
 #include "system/file_handle.h"
+#include "system/replacement_file.h"
 
 namespace flg2scn {
 namespace {
@@ -128,6 +129,20 @@ TEST(TextFileWriting, AFailureLeavesTheOldFileAndNoOther) {
     EXPECT_EQ(ReadBytes(old), "old");
     EXPECT_EQ(ReadBytes(dir.Path("read-only.scn")), ::geteuid() == 0 ? "\r\n" : "old");
     EXPECT_EQ(dir.Names(), "fifo old.scn read-only.scn");
+}
+
+// New contents that cannot take the target's name are gone at once, not only
+// when the object goes: a batch keeps its files until the end of their group.
+TEST(ReplacementFile, AFailedPublishDiscardsTheNewContentsAtOnce) {
+    test::TempDir dir;
+    const std::string target = dir.Path("a.scn");
+    WriteBytes(target, "old");
+    ReplacementFile file(target);
+    file.Write("new");
+    std::filesystem::remove(target);
+    std::filesystem::create_directories(target + "/x");
+    EXPECT_EQ(FailureReason(target, [&] { file.Publish(); }), "Is a directory");
+    EXPECT_EQ(dir.Names(), "a.scn");
 }
 
 // Stopped by the file size limit halfway through its writes: the old file stays,
