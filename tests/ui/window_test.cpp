@@ -171,8 +171,8 @@ class WindowTest : public QObject {
             {QString(QChar(u'\0')) + "\t", u"\u2400\t"_qs},
             {piece + "\r\n" + piece + "\r", piece + u"\u2029"_qs + piece + u"\u2029\u240D"_qs},
             {piece + piece + "\nb", piece + u"\u2029"_qs + piece + u"\u2029\u240Ab"_qs},
-            {piece.left(piece.size() - 1) + u"\U0010FFFD"_qs,
-             piece.left(piece.size() - 1) + u"\U0010FFFD"_qs},
+            {piece.left(piece.size() - 1) + u"\U0010FFFF"_qs,  // the last pair of all
+             piece.left(piece.size() - 1) + u"\U0010FFFF"_qs},
             {piece + lows, piece + u"\u2029"_qs + lows},  // not pairs: cut as any character
             {most, QString("ab\u2029").repeated(WidgetText::kGroupedAbove)},
             {many, (QString("ab\u2028").repeated(WidgetText::kLinesPerBlock - 1) + "ab\u2029")
