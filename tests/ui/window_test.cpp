@@ -293,6 +293,7 @@ class WindowTest : public QObject {
             QString copied = text.mid(skipped);
             copied.chop(cut);
             QCOMPARE(QGuiApplication::clipboard()->text(), copied.replace("\r\n", "\n"));
+            QVERIFY(offer->data("text/html").isEmpty());  // plain text only
         }
     }
 
