@@ -205,6 +205,7 @@ class WindowTest : public QObject {
             {{end, end + 1}, {Qt::Key_Backspace, Qt::Key_X}, shorter + "xbc\r\n"},
             {{end, end + 1}, {K::Delete, Qt::Key_X}, a + "xc\r\n"},
             {{piece, piece + 1}, {K::Delete}, shorter + "bc\r\n"},
+            {{piece}, {K::Delete, Qt::Key_X, K::Undo}, shorter + "bc\r\n"},
             {{end, end + 1}, {Qt::Key_Return, Qt::Key_X}, a + "\r\nxbc\r\n"},
             {{end - 1}, {Qt::Key_Right, Qt::Key_Right, Qt::Key_X}, a + "bxc\r\n"},
             {{end + 2}, {Qt::Key_Left, Qt::Key_Left, Qt::Key_X}, shorter + "xabc\r\n"},
@@ -241,6 +242,20 @@ class WindowTest : public QObject {
                 }
                 QCOMPARE(Q(area.Text()), text);
             }
+        }
+        // A Delete or Backspace over a piece end is one step to undo.
+        for (const auto& [at, key] :
+             {std::pair{piece, K(K::Delete)}, {end + 1, K(Qt::Key_Backspace)}}) {
+            TextEdit edit;
+            QtTextArea area(&edit);
+            area.SetText((a + "bc\r\n").toStdU16String());
+            const QString raw = edit.document()->toRawText();
+            QTextCursor cursor = edit.textCursor();
+            cursor.setPosition(at);
+            edit.setTextCursor(cursor);
+            QTest::keySequence(&edit, key);
+            QTest::keySequence(&edit, K::Undo);
+            QCOMPARE(edit.document()->toRawText(), raw);
         }
         // An input method's text is typed text too.
         TextEdit edit;
