@@ -4,9 +4,8 @@
 # through the real dialog, byte for byte what flg2scn-cli writes, Ctrl+C copies
 # it to X's clipboard, and Ctrl+Z takes the Convert back; the About box shows;
 # an empty text, one without a header and one with a single flag are told, and
-# the text stays; a file too
-# large to load is told and the text kept, and one that loads is saved again as
-# its lines; a text as loaded or saved closes at once; a file given at start
+# the text stays; a file too large to load is told and the text kept, and one
+# that loads is saved again as its lines, a NUL among them; a text as loaded or saved closes at once; a file given at start
 # loads, and once changed, closing asks: Cancel keeps the window, No closes it.
 # Then flg2scn-cli.exe in a console of its own, as Explorer starts it for a
 # drop, converts and waits for a key before the console closes. Last, the
@@ -157,11 +156,14 @@ closes Error
 press ctrl+s 'Save As'
 answer kept.scn 'Save As'
 poll 400 cmp -s kept.scn problem.expected || fail "a failed Load did not keep the text"
+# A NUL shows as a symbol and is saved as the NUL it stands for.
+printf '#Har\0bour\r\n' >zero.flg
+printf '#Har\0bour\r\n\r\n' >zero.expected
 press ctrl+o Open
-answer a.flg Open
+answer zero.flg Open
 press ctrl+s 'Save As'
 answer c.scn 'Save As'
-poll 400 cmp -s c.scn loaded.scn || fail "c.scn is not a.flg's lines"
+poll 400 cmp -s c.scn zero.expected || fail "c.scn is not zero.flg's lines"
 # A text as loaded or saved closes without a question.
 xdotool windowfocus --sync "$main"
 xdotool key alt+F4
