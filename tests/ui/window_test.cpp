@@ -304,6 +304,18 @@ class WindowTest : public QObject {
                 qobject_cast<const SelectionMimeData*>(QGuiApplication::clipboard()->mimeData());
             QVERIFY(offer != nullptr);
             QTRY_VERIFY_WITH_TIMEOUT(offer->made(), 10'000);
+            // Once made, it asks for no more idle time.
+            struct Calls : QObject {
+                int count = 0;
+                bool eventFilter(QObject*, QEvent* event) override {
+                    count += event->type() == QEvent::MetaCall ? 1 : 0;
+                    return false;
+                }
+            } calls;
+            const_cast<SelectionMimeData*>(offer)->installEventFilter(&calls);
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+            QCOMPARE(calls.count, 0);
             QTextCursor(edit.document()).insertText("x");
             QString copied = text.mid(skipped);
             copied.chop(cut);
