@@ -64,16 +64,22 @@ void BatchConversion::Convert(const std::string& input, const std::string& outpu
         Commit();
     }
     const std::size_t writes = batch_.size();
-    std::optional<ConversionFailure> refused;
-    std::string full_name;
-    if (output != kStandardStream) {
-        full_name = FullName(output);
-        refused = RefuseOutput(input, output, full_name);
+    std::optional<FileIdentity> identity;
+    const Stream stream = StreamOf(output, identity);
+    const std::string full_name = stream == Stream::kNone ? FullName(output) : std::string();
+    std::optional<ConversionFailure> failure =
+        RefuseOutput(input, output, stream, identity, full_name);
+    if (!failure) {
+        failure = ConvertAndWrite(input, output, stream);
     }
-    outcomes_.push_back({input, refused ? refused : ConvertAndWrite(input, output), std::nullopt});
+    if (!failure && stream == Stream::kOutput) {
+        standard_output_of_ = standard_output_of_.value_or(input);
+        standard_output_named_ = standard_output_named_ || output != kStandardStream;
+    }
+    outcomes_.push_back({input, failure, std::nullopt});
     if (batch_.size() > writes) {
         outcomes_.back().write = writes;
-        written_.emplace(std::move(full_name), input);
+        written_.emplace(full_name, input);
     }
     // So that outputs appear as a long batch goes, not only at its end.
     constexpr auto kLongestOpen = std::chrono::seconds(1);
@@ -131,22 +137,48 @@ std::string BatchConversion::FullName(const std::string& output) {
     return key;
 }
 
-std::optional<ConversionFailure> BatchConversion::RefuseOutput(const std::string& input,
-                                                               const std::string& output,
-                                                               const std::string& full_name) const {
-    if (const auto earlier = written_.find(full_name); earlier != written_.end()) {
+BatchConversion::Stream BatchConversion::StreamOf(const std::string& output,
+                                                  std::optional<FileIdentity>& identity) const {
+    if (output == kStandardStream) {
+        return Stream::kOutput;
+    }
+    identity = IdentityOf(output);
+    const std::optional<int> descriptor = DescriptorNamed(output);
+    if (descriptor == 1 || (identity && identity == standard_output_)) {
+        return Stream::kOutput;
+    }
+    if (descriptor == 2 || (identity && identity == standard_error_)) {
+        return Stream::kError;
+    }
+    return Stream::kNone;
+}
+
+std::optional<ConversionFailure> BatchConversion::RefuseOutput(
+    const std::string& input, const std::string& output, Stream stream,
+    const std::optional<FileIdentity>& identity, const std::string& full_name) const {
+    // Streams' scenarios follow each other on standard output, as a pipe's reader
+    // expects; a file named for it holds one scenario, as any file does.
+    const bool named = output != kStandardStream;
+    if (stream == Stream::kOutput && standard_output_of_ && (named || standard_output_named_)) {
+        return ConversionFailure{(named ? output : "standard output") + " is the output of " +
+                                     *standard_output_of_ + " already",
+                                 ""};
+    }
+    if (const auto earlier = written_.find(full_name);
+        stream == Stream::kNone && earlier != written_.end()) {
         return ConversionFailure{output + " is the output of " + earlier->second + " already", ""};
     }
     // Most outputs are new: their input need not be looked at.
-    const std::optional<FileIdentity> file = IdentityOf(output);
-    if (file && file == IdentityOf(input)) {
+    if (identity && identity == (input == kStandardStream ? IdentityOfOpen(StandardInput())
+                                                          : IdentityOf(input))) {
         return ConversionFailure{"the output " + output + " is the input itself", ""};
     }
     return std::nullopt;
 }
 
 std::optional<ConversionFailure> BatchConversion::ConvertAndWrite(const std::string& input,
-                                                                  const std::string& output) {
+                                                                  const std::string& output,
+                                                                  Stream stream) {
     try {
         FlagStreamConverter converter;
         FeedInput(input, converter);
@@ -163,8 +195,11 @@ std::optional<ConversionFailure> BatchConversion::ConvertAndWrite(const std::str
         // A file is written only if it was converted before a signal came.
         StopIfInterrupted();
         const std::string& bytes = std::get<std::string>(conversion);
-        if (output == kStandardStream) {
-            WriteStreamBytes(StandardOutput(), "standard output", bytes);
+        const std::string name = output == kStandardStream ? "standard output" : output;
+        if (stream == Stream::kOutput) {
+            WriteStreamBytes(StandardOutput(), name, bytes);
+        } else if (stream == Stream::kError) {
+            WriteStreamBytes(StandardError(), name, bytes);
         } else {
             batch_.Add(output, bytes);
         }

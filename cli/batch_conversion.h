@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/file_batch.h"
+#include "system/file_system.h"
 
 namespace flg2scn {
 
@@ -33,8 +34,12 @@ struct ConversionFailure {
 
 // Converts files one after another: each is loaded, converted as "&Convert It"
 // does and its scenario written as "&Save .SCN" does, or nothing is written for
-// it. An output that an earlier file of the run wrote, or that is the input
-// itself (the same file by any name), is refused, so that nothing is lost. The
+// it. An output that is standard output or standard error by any name (-,
+// /dev/stdout, the file it was opened on) is written through it, as a shell's
+// redirection expects, never replaced. An output that an earlier file of the run
+// wrote, or that is the input itself (the same file by any name, - for standard
+// input among them), is refused, so that nothing is lost; so is standard output
+// as the output of one file named for it and of any other file. The
 // writes are made durable together in groups (see FileBatch), a group at the
 // latest once it has been open for a second, and a failure is told, in the
 // files' order, once its group is written. Once a caught signal has come (see
@@ -45,7 +50,10 @@ class BatchConversion {
     using FailureHandler =
         std::function<void(const std::string& input, const ConversionFailure& failure)>;
 
-    explicit BatchConversion(FailureHandler on_failure) : on_failure_(std::move(on_failure)) {}
+    explicit BatchConversion(FailureHandler on_failure)
+        : on_failure_(std::move(on_failure)),
+          standard_output_(IdentityOfOpen(StandardOutput())),
+          standard_error_(IdentityOfOpen(StandardError())) {}
 
     void Convert(const std::string& input, const std::string& output);
     // Writes what is still in the group; returns whether every file converted.
@@ -60,18 +68,26 @@ class BatchConversion {
         std::optional<std::size_t> write;
     };
 
+    enum class Stream { kNone, kOutput, kError };
+
     // An output's full name, so that two spellings of one file meet: links, "."
     // and ".." resolved, and on Windows in one letter case, as Windows compares
     // names.
     std::string FullName(const std::string& output);
+    // Which standard stream `output` is, if any; its identity in `identity`.
+    Stream StreamOf(const std::string& output, std::optional<FileIdentity>& identity) const;
     std::optional<ConversionFailure> RefuseOutput(const std::string& input,
-                                                  const std::string& output,
+                                                  const std::string& output, Stream stream,
+                                                  const std::optional<FileIdentity>& identity,
                                                   const std::string& full_name) const;
     std::optional<ConversionFailure> ConvertAndWrite(const std::string& input,
-                                                     const std::string& output);
+                                                     const std::string& output, Stream stream);
     void Commit();
 
     FailureHandler on_failure_;
+    // The files that standard output and standard error were opened on.
+    std::optional<FileIdentity> standard_output_;
+    std::optional<FileIdentity> standard_error_;
     FileBatch batch_;
     std::chrono::steady_clock::time_point group_opened_;
     std::vector<Outcome> outcomes_;
@@ -79,6 +95,10 @@ class BatchConversion {
     std::unordered_map<std::string, std::string> written_;
     // The full names of the folders written to, by their names as given.
     std::unordered_map<std::string, std::filesystem::path> folders_;
+    // Which files standard output took: the first, and whether one of them was
+    // named for it rather than sent there as a stream's output.
+    std::optional<std::string> standard_output_of_;
+    bool standard_output_named_ = false;
     bool all_converted_ = true;
 };
 

@@ -97,7 +97,7 @@ int Run(const std::vector<std::string>& args, std::string& done) {
             // another open file named by its descriptor has none of its own: its
             // scenario goes where standard input's does.
             const bool stream = file == flg2scn::kStandardStream || flg2scn::IsPipe(file) ||
-                                flg2scn::IsDescriptorName(file);
+                                flg2scn::DescriptorNamed(file).has_value();
             batch.Convert(file, output   ? *output
                                 : stream ? std::string(flg2scn::kStandardStream)
                                          : flg2scn::ScenarioFileName(file));
@@ -116,7 +116,7 @@ int Run(const std::vector<std::string>& args, std::string& done) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    flg2scn::UseBinaryStandardStreams();
+    flg2scn::SetUpStandardStreams();
     std::string done;
     const int status = Run(flg2scn::ProgramArguments(argc, argv), done);
     flg2scn::KeepOwnConsoleOpen(done);

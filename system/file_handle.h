@@ -39,8 +39,11 @@ class FileHandle {
     NativeFile native_;
 };
 
-// Standard input and output, read and written as bytes, never as text.
+// Standard input, output and error, read and written as bytes, never as text.
+// One that was closed when the program started stands for no file (see
+// SetUpStandardStreams), so that using it fails as it would have.
 NativeFile StandardInput();
 NativeFile StandardOutput();
+NativeFile StandardError();
 
 }  // namespace flg2scn

@@ -23,10 +23,14 @@ namespace flg2scn {
 // part stands for the files it matches, sorted, or for itself if none.
 std::vector<std::string> ProgramArguments(int argc, char** argv);
 
-// Makes standard input, output and error carry bytes as they are: Windows's C
-// library would otherwise turn LF into CR LF and stop reading at Ctrl+Z. Text
-// written to a console is then taken as UTF-8.
-void UseBinaryStandardStreams();
+// To be called first, before the program opens anything. Makes standard input,
+// output and error carry bytes as they are: Windows's C library would otherwise
+// turn LF into CR LF and stop reading at Ctrl+Z, and text written to a console
+// is then taken as UTF-8. On POSIX, notes the descriptors the program inherited
+// (see NamesOwnDescriptor), and opens /dev/null on any of 0, 1 and 2 that is
+// closed, so that none of the program's own files takes their numbers and is
+// read or written as a standard stream.
+void SetUpStandardStreams();
 
 enum class FileKind { kRegular, kPipe, kFolder, kOther };
 
@@ -55,6 +59,15 @@ struct FileIdentity {
     bool operator==(const FileIdentity&) const = default;
 };
 std::optional<FileIdentity> IdentityOf(const std::string& path);
+// Which file an open file or stream is; nothing for one that is no file (a
+// console on Windows) or none at all.
+std::optional<FileIdentity> IdentityOfOpen(NativeFile file);
+
+// Whether `path` names a descriptor (see DescriptorNamed) that the program did
+// not inherit: it could only be one of the program's own files, so the name
+// stands for no file at all. Never on Windows, and never before
+// SetUpStandardStreams.
+bool NamesOwnDescriptor(const std::string& path);
 
 // How many files a process may hold open at once, where there is a limit.
 std::optional<std::size_t> OpenFileLimit();

@@ -1,13 +1,17 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 
 #include "system/file_error.h"
 #include "system/file_system.h"
 #include "system/interruption.h"
+#include "system/path_names.h"
 
 namespace flg2scn {
 
@@ -15,7 +19,80 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
     return {argv, argv + argc};
 }
 
-void UseBinaryStandardStreams() {}
+namespace {
+
+// The descriptors open when the program started, sorted; taken once, by
+// SetUpStandardStreams.
+std::vector<int> inherited;
+bool inherited_known = false;
+
+// Which of 0, 1 and 2 were closed at the start and hold /dev/null since.
+bool standard_closed[3] = {};
+
+std::vector<int> OpenDescriptors() {
+    std::vector<int> open;
+    if (DIR* const folder = ::opendir("/proc/self/fd")) {
+        errno = 0;
+        while (const dirent* const entry = ::readdir(folder)) {
+            const int fd = std::atoi(entry->d_name);
+            if (entry->d_name[0] != '.' && fd != ::dirfd(folder)) {
+                open.push_back(fd);
+            }
+        }
+        if (errno != 0) {
+            open.clear();
+        }
+        ::closedir(folder);
+    }
+    if (open.empty()) {
+        // Without /proc, each of the usual numbers is asked.
+        for (int fd = 0; fd < 1024; ++fd) {
+            if (::fcntl(fd, F_GETFD) != -1) {
+                open.push_back(fd);
+            }
+        }
+    }
+    std::sort(open.begin(), open.end());
+    return open;
+}
+
+NativeFile Standard(int fd) {
+    return standard_closed[fd] ? NoFile() : fd;
+}
+
+}  // namespace
+
+void SetUpStandardStreams() {
+    for (int fd = 0; fd < 3; ++fd) {
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            // The lowest free number: this one, as those below are open by now.
+            const int null = ::open("/dev/null", O_RDWR);
+            standard_closed[fd] = true;
+            if (null != fd) {
+                // Without /dev/null nothing can hold the number, and a file of
+                // the program's own would take it: refuse to run.
+                constexpr char kCannot[] =
+                    "flg2scn: cannot open /dev/null for a closed "
+                    "standard stream\n";
+                [[maybe_unused]] const ssize_t told =
+                    ::write(STDERR_FILENO, kCannot, sizeof kCannot - 1);
+                std::_Exit(EXIT_FAILURE);
+            }
+        }
+    }
+    inherited = OpenDescriptors();
+    inherited_known = true;
+    for (int fd = 0; fd < 3; ++fd) {
+        if (standard_closed[fd]) {
+            inherited.erase(std::remove(inherited.begin(), inherited.end(), fd), inherited.end());
+        }
+    }
+}
+
+bool NamesOwnDescriptor(const std::string& path) {
+    const std::optional<int> fd = DescriptorNamed(path);
+    return fd && inherited_known && !std::binary_search(inherited.begin(), inherited.end(), *fd);
+}
 
 NativeFile NoFile() {
     return -1;
@@ -30,14 +107,21 @@ int FileHandle::Close() {
 }
 
 NativeFile StandardInput() {
-    return STDIN_FILENO;
+    return Standard(STDIN_FILENO);
 }
 
 NativeFile StandardOutput() {
-    return STDOUT_FILENO;
+    return Standard(STDOUT_FILENO);
+}
+
+NativeFile StandardError() {
+    return Standard(STDERR_FILENO);
 }
 
 FileHandle OpenForReading(const std::string& path, FileKind& kind, std::uint64_t& size) {
+    if (NamesOwnDescriptor(path)) {
+        throw ReadError(path, ENOENT);
+    }
     FileHandle file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
     if (!file.is_open() || ::fstat(file.get(), &status) != 0) {
@@ -54,6 +138,9 @@ FileHandle OpenForReading(const std::string& path, FileKind& kind, std::uint64_t
 // Not blocking: the reads wait for the writer (see ReadSome), as they wait for
 // its bytes.
 FileHandle OpenPipe(const std::string& path) {
+    if (NamesOwnDescriptor(path)) {
+        throw ReadError(path, ENOENT);
+    }
     FileHandle pipe(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!pipe.is_open()) {
         throw ReadError(path, errno);
@@ -63,13 +150,18 @@ FileHandle OpenPipe(const std::string& path) {
 
 bool IsPipe(const std::string& path) {
     struct stat status {};
-    return ::stat(path.c_str(), &status) == 0 && S_ISFIFO(status.st_mode);
+    return !NamesOwnDescriptor(path) && ::stat(path.c_str(), &status) == 0 &&
+           S_ISFIFO(status.st_mode);
 }
 
 // Waits for input first, so that a caught signal stops a read that would wait
 // whenever it comes. A FIFO's read end waits there until a writer comes and
 // writes or goes.
 std::size_t ReadSome(NativeFile file, const std::string& name, char* buffer, std::size_t size) {
+    // poll would wait for ever on no file at all.
+    if (file == NoFile()) {
+        throw ReadError(name, EBADF);
+    }
     for (;;) {
         const InterruptibleRead waiting(file);
         const ssize_t got = ::read(file, buffer, size);
@@ -95,13 +187,28 @@ void WriteStreamBytes(NativeFile file, const std::string& name, std::string_view
     }
 }
 
+namespace {
+
+FileIdentity IdentityFrom(const struct stat& status) {
+    return {static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
+}
+
+}  // namespace
+
 std::optional<FileIdentity> IdentityOf(const std::string& path) {
     struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
+    if (NamesOwnDescriptor(path) || ::stat(path.c_str(), &status) != 0) {
         return std::nullopt;
     }
-    return FileIdentity{static_cast<std::uint64_t>(status.st_dev),
-                        static_cast<std::uint64_t>(status.st_ino)};
+    return IdentityFrom(status);
+}
+
+std::optional<FileIdentity> IdentityOfOpen(NativeFile file) {
+    struct stat status {};
+    if (file == NoFile() || ::fstat(file, &status) != 0) {
+        return std::nullopt;
+    }
+    return IdentityFrom(status);
 }
 
 std::optional<std::size_t> OpenFileLimit() {

@@ -133,7 +133,8 @@ std::vector<std::string> ProgramArguments(int, char**) {
     return arguments;
 }
 
-void UseBinaryStandardStreams() {
+// Handles are not numbers that a file of the program's own could take.
+void SetUpStandardStreams() {
     for (const int stream : {0, 1, 2}) {
         _setmode(stream, _O_BINARY);
     }
@@ -158,6 +159,14 @@ NativeFile StandardInput() {
 
 NativeFile StandardOutput() {
     return ::GetStdHandle(STD_OUTPUT_HANDLE);
+}
+
+NativeFile StandardError() {
+    return ::GetStdHandle(STD_ERROR_HANDLE);
+}
+
+bool NamesOwnDescriptor(const std::string&) {
+    return false;
 }
 
 FileHandle OpenForReading(const std::string& path, FileKind& kind, std::uint64_t& size) {
@@ -238,8 +247,13 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
     const FileHandle file(
         ::CreateFileW(Wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return IdentityOfOpen(file.get());
+}
+
+std::optional<FileIdentity> IdentityOfOpen(NativeFile file) {
     BY_HANDLE_FILE_INFORMATION info{};
-    if (!file.is_open() || !::GetFileInformationByHandle(file.get(), &info)) {
+    if (file == nullptr || file == NoFile() || ::GetFileType(file) != FILE_TYPE_DISK ||
+        !::GetFileInformationByHandle(file, &info)) {
         return std::nullopt;
     }
     return FileIdentity{info.dwVolumeSerialNumber,

@@ -45,13 +45,30 @@ bool IsPipeName(std::string_view path) {
     return path.size() > kPipes.size() && path.starts_with(kPipes);
 }
 
-bool IsDescriptorName(std::string_view path, PathStyle style) {
+std::optional<int> DescriptorNamed(std::string_view path, PathStyle style) {
     if (style == PathStyle::kWindows) {
-        return false;
+        return std::nullopt;
     }
     const std::string name = std::filesystem::path(path).lexically_normal().generic_string();
-    return name == "/dev/stdin" || name.starts_with("/dev/fd/") ||
-           name.starts_with("/proc/self/fd/");
+    constexpr std::string_view kStreams[] = {"/dev/stdin", "/dev/stdout", "/dev/stderr"};
+    for (int stream = 0; stream < 3; ++stream) {
+        if (name == kStreams[stream]) {
+            return stream;
+        }
+    }
+    std::string_view number = name;
+    for (const std::string_view folder : {"/dev/fd/", "/proc/self/fd/"}) {
+        if (number.starts_with(folder)) {
+            number.remove_prefix(folder.size());
+            // Digits only, few enough for an int: anything else names no descriptor.
+            if (number.empty() || number.size() > 9 ||
+                number.find_first_not_of("0123456789") != std::string_view::npos) {
+                return std::nullopt;
+            }
+            return std::stoi(std::string(number));
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace flg2scn

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,8 +33,9 @@ std::string HiddenNameFor(const std::string& target, PathStyle style = kSystemPa
 // Whether `path` names a Windows named pipe (\\.\pipe\NAME).
 bool IsPipeName(std::string_view path);
 
-// Whether `path` names one of the program's own open files by its descriptor, on
-// POSIX: /dev/stdin, /dev/fd/N or /proc/self/fd/N.
-bool IsDescriptorName(std::string_view path, PathStyle style = kSystemPathStyle);
+// The descriptor N that `path` names an open file by, on POSIX: /dev/fd/N or
+// /proc/self/fd/N, and /dev/stdin, /dev/stdout and /dev/stderr for 0, 1 and 2.
+// Nothing for any other name.
+std::optional<int> DescriptorNamed(std::string_view path, PathStyle style = kSystemPathStyle);
 
 }  // namespace flg2scn

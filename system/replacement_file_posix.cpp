@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <limits.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +13,7 @@
 
 #include "system/file_error.h"
 #include "system/path_names.h"
+#include "system/writers_lock.h"
 
 namespace flg2scn {
 
@@ -65,32 +65,6 @@ mode_t FileModeMask() {
     return mask;
 }
 
-// Every writer holds this lock on its new contents while it lives, so that a
-// file at its hidden name whose lock can be taken was left by one that ended.
-void HoldWritersLock(int fd) {
-    // A file system without locks only loses the removal of left-over files.
-    ::flock(fd, LOCK_EX | LOCK_NB);
-}
-
-// Removes what a writer cut off left at `name`, while the name still stands for
-// the file whose lock was taken; whether it did.
-bool RemoveLeftOver(const std::string& name) {
-    const FileHandle file(::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat opened {};
-    struct stat named {};
-    return file.is_open() && ::flock(file.get(), LOCK_EX | LOCK_NB) == 0 &&
-           ::fstat(file.get(), &opened) == 0 && S_ISREG(opened.st_mode) &&
-           ::lstat(name.c_str(), &named) == 0 && named.st_dev == opened.st_dev &&
-           named.st_ino == opened.st_ino && ::unlink(name.c_str()) == 0;
-}
-
-// Claims the hidden name `name` (0 or the errno), again once a leftover is gone.
-template <typename Claim>
-int ClaimHiddenName(const std::string& name, Claim claim) {
-    const int error = claim(name);
-    return error == EEXIST && RemoveLeftOver(name) ? claim(name) : error;
-}
-
 // Opens a file for new contents in `folder`: one without a name where the file
 // system has them, else a hidden one whose name goes to `temporary`: the
 // target's own or, where a live writer holds it or it is too long, a random one.
@@ -101,10 +75,7 @@ int OpenNewFile(const std::string& path, const std::string& target, const std::s
     // with the same reason.
     if (fd == -1) {
         temporary = HiddenNameFor(target);
-        const int error = ClaimHiddenName(temporary, [&fd](const std::string& name) {
-            fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-            return fd == -1 ? errno : 0;
-        });
+        const int error = CreateHiddenFile(temporary, fd);
         errno = error;
         if (error == EEXIST || error == ENAMETOOLONG) {
             temporary = folder + "/.flg2scn-XXXXXX";
@@ -179,6 +150,9 @@ FileHandle OpenInPlace(const std::string& path) {
 }  // namespace
 
 ReplacementFile::ReplacementFile(const std::string& path) : path_(path) {
+    if (NamesOwnDescriptor(path)) {
+        throw WriteError(path, ENOENT);
+    }
     // A plain name, the usual case, is known from one lstat; only a link is
     // looked at again through its target.
     struct stat old_status {};
@@ -277,6 +251,10 @@ void ReplacementFile::Publish() {
         }
         temporary_ = hidden;
     }
+    // Closed first, so that a write that fails late (NFS tells it at close) keeps
+    // the old file; a second descriptor keeps the writers' lock until the rename,
+    // so that no other writer takes the hidden name for a leftover meanwhile.
+    const FileHandle lock(::fcntl(file_.get(), F_DUPFD_CLOEXEC, 0));
     const int error = file_.Close();
     if (error != 0 || ::rename(hidden.c_str(), target_.c_str()) != 0) {
         const int reason = error != 0 ? error : errno;

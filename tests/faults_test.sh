@@ -58,12 +58,12 @@ run() {
 }
 
 # The calls of the trace that are the program's own, as "NAME N": the Nth call
-# of NAME. flg2scn-cli's begin with its first (the batch asks for the open file
-# limit) and end at its exit; the probe marks its own with getppid.
+# of NAME. flg2scn-cli's begin with its first (it asks whether standard input
+# is open) and end at its exit; the probe marks its own with getppid.
 own_calls() {
     case $scenario in
         load-save) start='^getppid\(' end='^getppid\(' ;;
-        *) start='^prlimit64\(0, RLIMIT_NOFILE' end='^exit_group\(' ;;
+        *) start='^fcntl\(0, F_GETFD' end='^exit_group\(' ;;
     esac
     awk -v start="$start" -v end="$end" '
         { name = $0; sub(/\(.*/, "", name); n = ++count[name] }

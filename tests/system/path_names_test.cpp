@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <regex>
 #include <string>
 #include <tuple>
@@ -56,13 +57,17 @@ TEST(PathNames, PipeNames) {
 
 TEST(PathNames, DescriptorNames) {
     // clang-format off
-    const std::tuple<PathStyle, std::string, bool> rows[] = {
-        {kPosix, "/dev/stdin", true}, {kPosix, "/dev/fd/3", true}, {kPosix, "/proc/self/fd/0", true},
-        {kPosix, "//dev/./fd/../stdin", true}, {kPosix, "/dev/stdin.flg", false},
-        {kPosix, "/dev/fd", false}, {kPosix, "dev/stdin", false}, {kWindows, "/dev/stdin", false}};
+    const std::tuple<PathStyle, std::string, std::optional<int>> rows[] = {
+        {kPosix, "/dev/stdin", 0}, {kPosix, "/dev/stdout", 1}, {kPosix, "/dev/stderr", 2},
+        {kPosix, "/dev/fd/3", 3}, {kPosix, "/proc/self/fd/0", 0}, {kPosix, "/dev/fd/123456789", 123456789},
+        {kPosix, "//dev/./fd/../stdin", 0}, {kPosix, "/dev/stdin.flg", std::nullopt},
+        {kPosix, "/dev/fd", std::nullopt}, {kPosix, "/dev/fd/", std::nullopt},
+        {kPosix, "/dev/fd/3x", std::nullopt}, {kPosix, "/dev/fd/-1", std::nullopt},
+        {kPosix, "/dev/fd/1234567890", std::nullopt}, {kPosix, "dev/stdin", std::nullopt},
+        {kWindows, "/dev/stdin", std::nullopt}};
     // clang-format on
     for (const auto& [style, path, descriptor] : rows) {
-        EXPECT_EQ(IsDescriptorName(path, style), descriptor) << path;
+        EXPECT_EQ(DescriptorNamed(path, style), descriptor) << path;
     }
 }
 
