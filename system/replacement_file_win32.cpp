@@ -17,9 +17,10 @@ ReplacementFile::ReplacementFile(const std::string& path) : path_(path), target_
         if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
             throw WriteError(path, EISDIR);
         }
+        // Shared for deletion too, so that another run may replace it meanwhile.
         FileHandle existing(::CreateFileW(wide.c_str(), GENERIC_WRITE,
-                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         // A device (NUL, CON) or a pipe is written in place.
         if (existing.is_open() && ::GetFileType(existing.get()) != FILE_TYPE_DISK) {
             file_ = std::move(existing);
@@ -39,11 +40,12 @@ ReplacementFile::ReplacementFile(const std::string& path) : path_(path), target_
     }
     folder_ = FolderOf(path);
     // The new contents take the target's hidden name, over what a writer cut off
-    // left there. A live writer holds its file open without sharing, so that its
-    // name is refused and a random one is taken instead; so is a name too long.
+    // left there. A live writer holds its file open, sharing it only to be
+    // renamed, until it has the target's name; so that another writer's name is
+    // refused and a random one is taken instead; so is a name too long.
     temporary_ = HiddenNameFor(path);
-    file_ = FileHandle(::CreateFileW(Wide(temporary_).c_str(), GENERIC_WRITE, 0, nullptr,
-                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    file_ = FileHandle(::CreateFileW(Wide(temporary_).c_str(), GENERIC_WRITE, FILE_SHARE_DELETE,
+                                     nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     for (int tries = 0; tries < 100 && !file_.is_open(); ++tries) {
         const DWORD error = ::GetLastError();
         if (error != ERROR_SHARING_VIOLATION && error != ERROR_FILE_EXISTS &&
@@ -51,8 +53,8 @@ ReplacementFile::ReplacementFile(const std::string& path) : path_(path), target_
             break;
         }
         temporary_ = HiddenName(folder_);
-        file_ = FileHandle(::CreateFileW(Wide(temporary_).c_str(), GENERIC_WRITE, 0, nullptr,
-                                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        file_ = FileHandle(::CreateFileW(Wide(temporary_).c_str(), GENERIC_WRITE, FILE_SHARE_DELETE,
+                                         nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     }
     if (!file_.is_open()) {
         const int error = ErrnoOf(::GetLastError());
@@ -90,21 +92,45 @@ int ReplacementFile::SyncFileSystem() const {
     return Sync();
 }
 
+namespace {
+
+// Windows refuses to replace a file that any program holds open, for as long as
+// it does: another run looking at it, a virus scanner. Such a hold is short, so
+// the move is tried again for about a second before it counts as failed.
+bool Move(const std::string& from, const std::string& to) {
+    for (DWORD wait = 1;; wait *= 2) {
+        if (::MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+        const DWORD error = ::GetLastError();
+        if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || wait > 512) {
+            ::SetLastError(error);
+            return false;
+        }
+        ::Sleep(wait);
+    }
+}
+
+}  // namespace
+
+// Renamed while still open: closed first, the hidden name would be free for
+// another writer to open over these contents before the rename.
 void ReplacementFile::Publish() {
-    const int error = file_.Close();
     if (in_place_) {
-        if (error != 0) {
+        if (const int error = file_.Close(); error != 0) {
             throw WriteError(path_, error);
         }
         return;
     }
-    if (error != 0 || !::MoveFileExW(Wide(temporary_).c_str(), Wide(target_).c_str(),
-                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const int reason = error != 0 ? error : ErrnoOf(::GetLastError());
+    if (!Move(temporary_, target_)) {
+        const int reason = ErrnoOf(::GetLastError());
         Discard();
         throw WriteError(path_, reason);
     }
     temporary_.clear();
+    // Sync flushed the contents; the new file is in place whatever this says.
+    file_.Close();
 }
 
 }  // namespace flg2scn
