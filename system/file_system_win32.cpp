@@ -180,7 +180,10 @@ FileHandle OpenForReading(const std::string& path, FileKind& kind, std::uint64_t
     BY_HANDLE_FILE_INFORMATION info{};
     const DWORD type = ::GetFileType(file.get());
     size = 0;
-    if (type == FILE_TYPE_PIPE) {
+    // Unknown is also what a failure gives, told apart by its error.
+    if (type == FILE_TYPE_UNKNOWN && ::GetLastError() != NO_ERROR) {
+        FailReading(path, ::GetLastError());
+    } else if (type == FILE_TYPE_PIPE) {
         kind = FileKind::kPipe;
     } else if (type != FILE_TYPE_DISK) {
         kind = FileKind::kOther;

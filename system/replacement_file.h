@@ -34,7 +34,8 @@ class ReplacementFile {
 
     void Write(std::string_view bytes);
     // Makes the new contents durable: by themselves, or by syncing the whole file
-    // system they are on, which does many files at once. 0, or the errno.
+    // system they are on, which does many files at once. 0, or the errno; on
+    // Windows the whole file system always fails, with ENOTSUP.
     int Sync() const;
     int SyncFileSystem() const;
     // Gives the new contents the target's name, replacing the old file; after a

@@ -21,8 +21,13 @@ ReplacementFile::ReplacementFile(const std::string& path) : path_(path), target_
         FileHandle existing(::CreateFileW(wide.c_str(), GENERIC_WRITE,
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        // A device (NUL, CON) or a pipe is written in place.
-        if (existing.is_open() && ::GetFileType(existing.get()) != FILE_TYPE_DISK) {
+        // A device (NUL, CON) or a pipe is written in place; a file whose kind
+        // cannot be told is not written at all.
+        const DWORD type = existing.is_open() ? ::GetFileType(existing.get()) : FILE_TYPE_DISK;
+        if (type == FILE_TYPE_UNKNOWN && ::GetLastError() != NO_ERROR) {
+            throw WriteError(path, ErrnoOf(::GetLastError()));
+        }
+        if (type != FILE_TYPE_DISK) {
             file_ = std::move(existing);
             in_place_ = true;
             return;
@@ -87,9 +92,10 @@ int ReplacementFile::Sync() const {
     return ::FlushFileBuffers(file_.get()) ? 0 : ErrnoOf(::GetLastError());
 }
 
-// Windows syncs no more than one file at a time.
+// Windows syncs a whole volume only for an administrator. Failing, this has the
+// caller sync each file by itself; syncing this one alone would leave the rest.
 int ReplacementFile::SyncFileSystem() const {
-    return Sync();
+    return ENOTSUP;
 }
 
 namespace {

@@ -10,11 +10,15 @@
 #   made up for (a failed fsync by a later syncfs, a failed syncfs by fsyncs);
 #   otherwise a message that names a file and the reason;
 # - the window's Load that fails keeps the text area's text.
+# Programs built for Windows (.exe) run under wine instead of strace, and their
+# Windows file calls are failed, and the process ended there with
+# TerminateProcess, by the hooks of their test build (support/windows_faults.cpp).
 #
 # Usage: faults_test.sh FLG2SCN_CLI FILE_COMMANDS_PROBE
 set -u
 cli=$1
 probe=$2
+case $cli in *.exe) windows=1 ;; *) windows=0 ;; esac
 work=$(mktemp -d "${TMPDIR:-/tmp}/flg2scn-faults.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
@@ -33,7 +37,8 @@ setup() {
     case $scenario in
         batch)
             flag X >x.flg && flag Y >y.flg && flag Z >z.flg
-            printf 'old x' >x.scn && printf 'old z' >z.scn
+            # Longer than its scenario, so that one written over in place shows.
+            printf 'old x%2000s' '' >x.scn && printf 'old z' >z.scn
             outputs='x.scn y.scn z.scn' names='x.flg|y.flg|z.flg|x.scn|y.scn|z.scn' ;;
         output)
             flag A >a.flg && printf 'old' >old.scn
@@ -47,13 +52,26 @@ setup() {
     esac
 }
 
-# Runs the scenario under strace with the options given.
+# Runs the scenario with no fault, or with FAULT (error or kill) at the Nth call
+# of CALL: under strace, or under wine with the hooks; either writes ../trace.
 run() {
+    if [ "$windows" = 1 ]; then
+        FLG2SCN_CALLS=../trace
+        FLG2SCN_FAULT=${1:+"$2 $3 $([ "$1" = kill ] && echo kill || error_for "$2")"}
+        export FLG2SCN_CALLS FLG2SCN_FAULT
+        set -- wine
+    else
+        case ${1:-} in
+            error) set -- -e inject="$2:error=$(error_for "$2"):when=$3" ;;
+            kill) set -- -e inject="$2:signal=SIGKILL:when=$3" ;;
+        esac
+        set -- strace -qq -o ../trace "$@"
+    fi
     case $scenario in
-        batch) timeout -s KILL 20 strace -qq -o ../trace "$@" "$cli" x.flg y.flg z.flg ;;
-        output) timeout -s KILL 20 strace -qq -o ../trace "$@" "$cli" -o old.scn a.flg ;;
-        stream) timeout -s KILL 20 strace -qq -o ../trace "$@" "$cli" - <s.flg >stdout.scn ;;
-        load-save) timeout -s KILL 20 strace -qq -o ../trace "$@" "$probe" in.flg out.scn >../out ;;
+        batch) timeout -s KILL 60 "$@" "$cli" x.flg y.flg z.flg ;;
+        output) timeout -s KILL 60 "$@" "$cli" -o old.scn a.flg ;;
+        stream) timeout -s KILL 60 "$@" "$cli" - <s.flg >stdout.scn ;;
+        load-save) timeout -s KILL 60 "$@" "$probe" in.flg out.scn >../out ;;
     esac 2>../err
 }
 
@@ -61,6 +79,10 @@ run() {
 # of NAME. flg2scn-cli's begin with its first (it asks whether standard input
 # is open) and end at its exit; the probe marks its own with getppid.
 own_calls() {
+    if [ "$windows" = 1 ]; then
+        awk '{ print $1, ++count[$1] }' "$work/trace"
+        return
+    fi
     case $scenario in
         load-save) start='^getppid\(' end='^getppid\(' ;;
         *) start='^fcntl\(0, F_GETFD' end='^exit_group\(' ;;
@@ -79,8 +101,8 @@ skipped='^(brk|futex)$'
 
 error_for() {
     case $1 in
-        open | openat) echo EACCES ;;
-        write | pwrite64 | writev) echo ENOSPC ;;
+        open | openat | CreateFileW | DeleteFileW | GetFileAttributesW) echo EACCES ;;
+        write | pwrite64 | writev | WriteFile) echo ENOSPC ;;
         brk | mmap | munmap | mremap) echo ENOMEM ;;
         *) echo EIO ;;
     esac
@@ -141,6 +163,7 @@ check() {
         case $call in
             fsync | fdatasync) made_up_for syncfs || echo "exit status 0 after a failed $call" ;;
             syncfs) made_up_for fsync || echo "exit status 0 after a failed syncfs" ;;
+            FlushFileBuffers) echo "exit status 0 after a failed FlushFileBuffers" ;;
         esac
     elif ! grep -Eq "($names)" "$work/err"; then
         echo "exit status $status without a message naming the file: $(cat "$work/err")"
@@ -173,16 +196,19 @@ for scenario in batch output stream load-save; do
         cp "$o" "$work/new/"
     done
     own_calls >"$work/calls"
+    # Windows has no sync of a whole volume: each output moved into place must
+    # have been flushed by itself.
+    if [ "$windows" = 1 ] && [ "$(grep -c '^FlushFileBuffers' "$work/trace")" != \
+        "$(grep -c '^MoveFileExW' "$work/trace")" ]; then
+        echo "FAIL: $scenario: an output is moved into place without a flush"
+        failed=1
+    fi
     cases=0
     held=0
     while read -r call n; do
         for fault in error kill; do
             setup
-            if [ "$fault" = error ]; then
-                run -e inject="$call:error=$(error_for "$call"):when=$n"
-            else
-                run -e inject="$call:signal=SIGKILL:when=$n"
-            fi
+            run "$fault" "$call" "$n"
             problems=$(check "$fault" "$call" $?)
             cases=$((cases + 1))
             if [ -z "$problems" ]; then
