@@ -14,8 +14,7 @@
 #include <QUrl>
 #include <QWindow>
 
-#include "commands/convert_command.h"
-#include "commands/messages.h"
+#include "commands/menu_actions.h"
 #include "commands/window_layout.h"
 #include "ui/busy_cursor.h"
 #include "ui/file_names.h"
@@ -101,29 +100,9 @@ void MainWindow::createMenus() {
             action = entry.in_file_menu ? file->addAction(caption) : menuBar()->addAction(caption);
         }
         action->setObjectName(ToQString(entry.name));
-        switch (entry.action) {
-            case MenuAction::kLoad:
-                action->setShortcut(QKeySequence::Open);
-                connect(action, &QAction::triggered, this, &MainWindow::load);
-                break;
-            case MenuAction::kSave:
-                action->setShortcut(QKeySequence::Save);
-                connect(action, &QAction::triggered, this, &MainWindow::save);
-                break;
-            case MenuAction::kExit:
-                action->setShortcut(QKeySequence::Quit);
-                connect(action, &QAction::triggered, this, &QWidget::close);
-                break;
-            case MenuAction::kConvert:
-                connect(action, &QAction::triggered, this, &MainWindow::convert);
-                break;
-            case MenuAction::kAbout:
-                connect(action, &QAction::triggered, this, &MainWindow::about);
-                break;
-            case MenuAction::kOpenFileMenu:
-            case MenuAction::kNone:
-                break;
-        }
+        action->setShortcut(QKeySequence(QString::fromStdString(ShortcutText(entry.shortcut))));
+        connect(action, &QAction::triggered, this,
+                [this, chosen = entry.action] { runMenuAction(chosen); });
     }
 }
 
@@ -131,8 +110,8 @@ void MainWindow::setStartSize() {
     const QScreen* display = screen();
     const double dpi_x = display != nullptr ? display->logicalDotsPerInchX() : 96.0;
     const double dpi_y = display != nullptr ? display->logicalDotsPerInchY() : 96.0;
-    const int width = qRound(kStartWidthTwips * dpi_x / kTwipsPerInch);
-    const int height = qRound(kStartHeightTwips * dpi_y / kTwipsPerInch);
+    const int width = TwipsToPixels(kStartWidthTwips, dpi_x);
+    const int height = TwipsToPixels(kStartHeightTwips, dpi_y);
     resize(width, height + menuBar()->sizeHint().height());
 }
 
@@ -144,20 +123,11 @@ void MainWindow::runCommand(const std::function<void()>& command) {
     command();
 }
 
-void MainWindow::load() {
-    runCommand([this] { file_commands_->Load(); });
-}
-
-void MainWindow::save() {
-    runCommand([this] { file_commands_->Save(); });
-}
-
-void MainWindow::convert() {
-    runCommand([this] { ConvertCommand(*text_area_, *messages_); });
-}
-
-void MainWindow::about() {
-    runCommand([this] { TellAbout(*messages_); });
+// Exit closes as the close button does, by closeEvent.
+void MainWindow::runMenuAction(MenuAction action) {
+    runCommand([this, action] {
+        RunMenuAction(action, *file_commands_, *text_area_, *messages_, [this] { close(); });
+    });
 }
 
 void MainWindow::openFile(const std::filesystem::path& file) {

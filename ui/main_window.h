@@ -7,6 +7,7 @@
 
 #include "commands/file_commands.h"
 #include "commands/services.h"
+#include "commands/window_layout.h"
 #include "ui/text_area/qt_text_area.h"
 
 class QAction;
@@ -38,17 +39,12 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private slots:
-    void load();
-    void save();
-    void convert();
-    void about();
-
   private:
     void createTextArea();
     void createMenus();
     void setStartSize();
     void runCommand(const std::function<void()>& command);
+    void runMenuAction(MenuAction action);
     bool takeDroppedFile(QEvent* event);
     void openFileNowShown();
 

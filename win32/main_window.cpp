@@ -3,9 +3,9 @@
 #include <shellapi.h>
 
 #include <string>
+#include <vector>
 
-#include "commands/convert_command.h"
-#include "commands/messages.h"
+#include "commands/menu_actions.h"
 #include "commands/window_layout.h"
 #include "system/windows_text.h"
 #include "win32/cursors.h"
@@ -27,7 +27,10 @@ HMENU MakeMenuBar() {
     for (std::size_t i = 0; i < kMenuEntries.size(); ++i) {
         const MenuEntry& entry = kMenuEntries[i];
         const UINT_PTR id = kFirstMenuId + i;
-        const std::wstring caption = Wide(std::string(entry.caption));
+        // The shortcut's text after a tab, right-aligned by Windows.
+        const std::string shortcut = ShortcutText(entry.shortcut);
+        const std::wstring caption =
+            Wide(std::string(entry.caption) + (shortcut.empty() ? "" : "\t" + shortcut));
         if (entry.action == MenuAction::kOpenFileMenu) {
             ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), caption.c_str());
         } else if (entry.action == MenuAction::kNone) {
@@ -39,25 +42,16 @@ HMENU MakeMenuBar() {
     return bar;
 }
 
-int MenuId(MenuAction action) {
+// The menu's shortcuts, and Ctrl+A, which the EDIT control has not.
+HACCEL MakeKeys() {
+    std::vector<ACCEL> keys = {{FVIRTKEY | FCONTROL, 'A', kSelectAllId}};
     for (std::size_t i = 0; i < kMenuEntries.size(); ++i) {
-        if (kMenuEntries[i].action == action) {
-            return kFirstMenuId + static_cast<int>(i);
+        if (kMenuEntries[i].shortcut != '\0') {
+            keys.push_back({FVIRTKEY | FCONTROL, static_cast<WORD>(kMenuEntries[i].shortcut),
+                            static_cast<WORD>(kFirstMenuId + i)});
         }
     }
-    return 0;
-}
-
-HACCEL MakeKeys() {
-    ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'O', static_cast<WORD>(MenuId(MenuAction::kLoad))},
-                    {FVIRTKEY | FCONTROL, 'S', static_cast<WORD>(MenuId(MenuAction::kSave))},
-                    {FVIRTKEY | FCONTROL, 'A', kSelectAllId}};
-    return ::CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
-}
-
-// Twips to pixels of a screen with `dots` dots to the inch.
-int Pixels(int twips, int dots) {
-    return ::MulDiv(twips, dots, static_cast<int>(kTwipsPerInch));
+    return ::CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
 }
 
 }  // namespace
@@ -75,8 +69,8 @@ std::unique_ptr<Win32Window> Win32Window::Create(HINSTANCE instance) {
         return nullptr;
     }
     const HDC screen = ::GetDC(nullptr);
-    RECT size{0, 0, Pixels(kStartWidthTwips, ::GetDeviceCaps(screen, LOGPIXELSX)),
-              Pixels(kStartHeightTwips, ::GetDeviceCaps(screen, LOGPIXELSY))};
+    RECT size{0, 0, TwipsToPixels(kStartWidthTwips, ::GetDeviceCaps(screen, LOGPIXELSX)),
+              TwipsToPixels(kStartHeightTwips, ::GetDeviceCaps(screen, LOGPIXELSY))};
     ::ReleaseDC(nullptr, screen);
     ::AdjustWindowRectEx(&size, kWindowStyle, TRUE, 0);
     std::unique_ptr<Win32Window> window(new Win32Window);
@@ -167,26 +161,8 @@ void Win32Window::RunMenuEntry(int id) {
         return;
     }
     const BusyCursor busy;
-    switch (kMenuEntries[index].action) {
-        case MenuAction::kLoad:
-            commands_->Load();
-            break;
-        case MenuAction::kSave:
-            commands_->Save();
-            break;
-        case MenuAction::kExit:
-            ::PostMessageW(window_, WM_CLOSE, 0, 0);
-            break;
-        case MenuAction::kConvert:
-            ConvertCommand(*text_area_, *messages_);
-            break;
-        case MenuAction::kAbout:
-            TellAbout(*messages_);
-            break;
-        case MenuAction::kOpenFileMenu:
-        case MenuAction::kNone:
-            break;
-    }
+    RunMenuAction(kMenuEntries[index].action, *commands_, *text_area_, *messages_,
+                  [this] { ::PostMessageW(window_, WM_CLOSE, 0, 0); });
 }
 
 LRESULT Win32Window::Handle(UINT message, WPARAM w, LPARAM l) {

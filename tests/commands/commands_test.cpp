@@ -1,7 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
 #include "commands/convert_command.h"
 #include "commands/file_commands.h"
+#include "commands/menu_actions.h"
+#include "commands/window_layout.h"
 #include "support/harbour.h"
 #include "support/recording_services.h"
 #include "support/temp_dir.h"
@@ -106,6 +113,48 @@ TEST(FileCommands, MayCloseAsksToSaveAChangedText) {
         EXPECT_EQ(FileCommands(text_area, dialog, messages).MayClose(), closes);
         EXPECT_EQ(messages.shown.size(), shown);
     }
+}
+
+// Every entry of the menu, chosen, runs its command through the services: what
+// the text, the dialogs, the message boxes and the window then show.
+TEST(MenuActions, EachEntryRunsItsCommand) {
+    test::TempDir dir;
+    test::WriteBytes(dir.Path("a.flg"), "#A\r\n");
+    // clang-format off
+    const std::map<std::string_view, std::tuple<std::u16string, std::string, std::size_t, bool>>
+        outcomes = {
+            {"mnuFile", {u"x", "", 0, false}}, {"mnuDash1", {u"x", "", 0, false}},
+            {"mnuLoadFLG", {u"#A\r\n", "open ", 0, false}},
+            {"mnuSaveSCN", {u"x", "save ", 0, false}},
+            {"mnuExit", {u"x", "", 0, true}}, {"mnuConvert", {u"x\r\n", "", 1, false}},
+            {"mnuAbout", {u"x", "", 1, false}}};
+    // clang-format on
+    for (const MenuEntry& entry : kMenuEntries) {
+        test::MemoryTextArea text_area(u"x");
+        test::ScriptedFileDialog dialog;
+        dialog.answers = {entry.action == MenuAction::kLoad ? dir.Path("a.flg") : ""};
+        test::RecordingMessageBox messages;
+        FileCommands files(text_area, dialog, messages);
+        bool closed = false;
+        RunMenuAction(entry.action, files, text_area, messages, [&] { closed = true; });
+        const auto& [text, asked, shown, closes] = outcomes.at(entry.name);
+        EXPECT_EQ(text_area.text, text) << entry.name;
+        EXPECT_EQ(dialog.asked, asked.empty() ? std::vector<std::string>() : std::vector{asked})
+            << entry.name;
+        EXPECT_EQ(messages.shown.size(), shown) << entry.name;
+        EXPECT_EQ(closed, closes) << entry.name;
+    }
+}
+
+// Twips to pixels, to the nearest, as the windows size themselves at start.
+TEST(WindowLayout, TwipsToPixelsAndShortcutTexts) {
+    const std::tuple<int, double, int> rows[] = {{6555, 96, 437},  {5520, 96, 368},
+                                                 {6555, 144, 656}, {5520, 120, 460},
+                                                 {7, 96, 0},       {8, 96, 1}};
+    for (const auto& [twips, dots, pixels] : rows) {
+        EXPECT_EQ(TwipsToPixels(twips, dots), pixels) << twips << " at " << dots;
+    }
+    EXPECT_EQ(ShortcutText('O') + "|" + ShortcutText('\0'), "Ctrl+O|");
 }
 
 }  // namespace

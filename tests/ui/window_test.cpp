@@ -73,17 +73,14 @@ class WindowTest : public QObject {
   private slots:
     void menusTitleAndAbout() {
         ScriptedWindow w;
-        using Keys = QKeySequence::StandardKey;
-        const std::tuple<const char*, const char*, Keys> captions[] = {
-            {"mnuFile", "&File", Keys::UnknownKey},
-            {"mnuLoadFLG", "&Load .FLG", Keys::Open},
-            {"mnuSaveSCN", "&Save .SCN", Keys::Save},
-            {"mnuExit", "E&xit", Keys::Quit},
-            {"mnuConvert", "&Convert It", Keys::UnknownKey},
-            {"mnuAbout", "&About", Keys::UnknownKey}};
-        for (const auto& [name, caption, keys] : captions) {
-            QCOMPARE(w.window.findChild<QAction*>(name)->text(), caption);
-            QCOMPARE(w.window.findChild<QAction*>(name)->shortcut(), QKeySequence(keys));
+        // The menu's entries as drawn, each with its shortcut.
+        for (const MenuEntry& entry : kMenuEntries) {
+            const auto u = [](std::string_view text) {
+                return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+            };
+            const QAction* action = w.window.findChild<QAction*>(u(entry.name));
+            QCOMPARE(action->text(), entry.action == MenuAction::kNone ? "" : u(entry.caption));
+            QCOMPARE(action->shortcut(), QKeySequence(u(ShortcutText(entry.shortcut))));
         }
         // The window, then in order the menu bar's entries and the File menu's.
         QString order = w.window.objectName() + w.window.windowTitle();

@@ -169,15 +169,15 @@ xdotool windowfocus --sync "$main"
 xdotool key alt+F4
 ended
 
-# A file given at start loads; once changed, closing asks: Cancel keeps the
-# window, No (discard) closes it.
+# A file given at start loads; once changed, closing (by Alt+F4 or Exit's
+# Ctrl+Q) asks: Cancel keeps the window, No (discard) closes it.
 start "$(windows_name a.flg)"
 xdotool type x
 press alt+F4 Exit
 xdotool key Escape
 closes Exit
 kill -0 "$program" 2>/dev/null || fail "Cancel closed the window"
-press alt+F4 Exit
+press ctrl+q Exit
 xdotool key n
 ended
 
