@@ -23,7 +23,7 @@ void RunMenuAction(MenuAction action, FileCommands& files, TextArea& text_area,
         case MenuAction::kAbout:
             TellAbout(messages);
             break;
-        case MenuAction::kOpenFileMenu:
+        case MenuAction::kFileMenu:
         case MenuAction::kNone:
             break;
     }

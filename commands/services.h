@@ -7,7 +7,7 @@
 
 namespace flg2scn {
 
-// The window services that the commands see. The window supplies them with Qt;
+// The window services that the commands see. Each front end supplies its own;
 // tests supply plain ones.
 
 // The text area: the program's one piece of working data. Its text uses CR LF

@@ -23,7 +23,7 @@ inline constexpr std::string_view kTextFontName = "Fixedsys";
 inline constexpr int kTextFontPoints = 9;
 
 // What choosing a menu entry does.
-enum class MenuAction { kOpenFileMenu, kLoad, kSave, kNone, kExit, kConvert, kAbout };
+enum class MenuAction { kFileMenu, kLoad, kSave, kNone, kExit, kConvert, kAbout };
 
 // A menu entry: its name (the objectName), its caption, in which '&' marks the
 // next letter as the access key and "-" makes a separator, whether it is in the
@@ -39,7 +39,7 @@ struct MenuEntry {
 
 // In their order.
 inline constexpr std::array<MenuEntry, 7> kMenuEntries = {{
-    {"mnuFile", "&File", MenuAction::kOpenFileMenu, false},
+    {"mnuFile", "&File", MenuAction::kFileMenu, false},
     {"mnuLoadFLG", "&Load .FLG", MenuAction::kLoad, true, 'O'},
     {"mnuSaveSCN", "&Save .SCN", MenuAction::kSave, true, 'S'},
     {"mnuDash1", "-", MenuAction::kNone, true},

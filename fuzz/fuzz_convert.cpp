@@ -11,6 +11,7 @@
 #include "conversion/flag_reader.h"
 #include "fuzz/fuzz_input.h"
 #include "support/recording_services.h"
+#include "vb6/line_reading.h"
 
 using flg2scn::MessageIcon;
 
@@ -25,15 +26,6 @@ bool IsOneOfTheMessages(const flg2scn::test::Message& m) {
         {"Incorrect number of flag locations.", "Error", MessageIcon::kWarning},
         {"An error occurred while proccessing the flag data.", "Error!", MessageIcon::kError}};
     return std::find(std::begin(known), std::end(known), m) != std::end(known);
-}
-
-std::size_t CountLineBreaks(std::u16string_view text) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(u"\r\n"); at != std::u16string_view::npos;
-         at = text.find(u"\r\n", at + 2)) {
-        ++count;
-    }
-    return count;
 }
 
 }  // namespace
@@ -51,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(after == (text.empty() ? text : with_break));
         return 0;
     }
-    Require(CountLineBreaks(after) == 31 && after.ends_with(u"\r\n"));
+    Require(flg2scn::CountLineBreaks(after) == 31 && after.ends_with(u"\r\n"));
     const std::u16string header = flg2scn::ReadFlagText(with_break).header;
     Require(after.starts_with(u"SCENARIO \"" + header + u" (CTB)\"\r\n"));
     return 0;

@@ -91,7 +91,7 @@ void MainWindow::createMenus() {
     for (const MenuEntry& entry : kMenuEntries) {
         const QString caption = ToQString(entry.caption);
         QAction* action = nullptr;
-        if (entry.action == MenuAction::kOpenFileMenu) {
+        if (entry.action == MenuAction::kFileMenu) {
             file = menuBar()->addMenu(caption);
             action = file->menuAction();
         } else if (entry.action == MenuAction::kNone) {

@@ -37,4 +37,12 @@ std::u16string DecodeLines(std::string_view bytes) {
     return text;
 }
 
+std::size_t CountLineBreaks(std::u16string_view text) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(u"\r\n"); at != text.npos; at = text.find(u"\r\n", at + 2)) {
+        ++count;
+    }
+    return count;
+}
+
 }  // namespace flg2scn

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -9,5 +10,8 @@ namespace flg2scn {
 // followed by CR LF, from the file's bytes in the code page. No bytes give the
 // empty text.
 std::u16string DecodeLines(std::string_view bytes);
+
+// How many line breaks, CR LF pairs, a text holds.
+std::size_t CountLineBreaks(std::u16string_view text);
 
 }  // namespace flg2scn

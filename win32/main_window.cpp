@@ -31,7 +31,7 @@ HMENU MakeMenuBar() {
         const std::string shortcut = ShortcutText(entry.shortcut);
         const std::wstring caption =
             Wide(std::string(entry.caption) + (shortcut.empty() ? "" : "\t" + shortcut));
-        if (entry.action == MenuAction::kOpenFileMenu) {
+        if (entry.action == MenuAction::kFileMenu) {
             ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), caption.c_str());
         } else if (entry.action == MenuAction::kNone) {
             ::AppendMenuW(file, MF_SEPARATOR, 0, nullptr);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "vb6/line_reading.h"
+
 namespace flg2scn {
 
 namespace {
@@ -76,22 +78,18 @@ class BlockBuilder {
     std::size_t piece_length_ = 0;
 };
 
-std::size_t CountLineBreaks(std::u16string_view text, LineBreaks breaks) {
+std::size_t BreaksIn(std::u16string_view text, LineBreaks breaks) {
     // A CR LF counts twice in pasted text: near enough to tell a text of many lines.
     if (breaks == LineBreaks::kPasted) {
         return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), IsPastedBreak));
     }
-    std::size_t count = 0;
-    for (std::size_t at = text.find(u"\r\n"); at != text.npos; at = text.find(u"\r\n", at + 2)) {
-        ++count;
-    }
-    return count;
+    return CountLineBreaks(text);
 }
 
 }  // namespace
 
 WidgetText ToWidgetText(std::u16string_view text, LineBreaks breaks) {
-    return ToWidgetText(text, breaks, CountLineBreaks(text, breaks) > WidgetText::kGroupedAbove);
+    return ToWidgetText(text, breaks, BreaksIn(text, breaks) > WidgetText::kGroupedAbove);
 }
 
 WidgetText ToWidgetText(std::u16string_view text, LineBreaks breaks, bool grouped) {
