@@ -65,7 +65,7 @@ run: deps-window
 	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || \
 	  cmake --preset default -B $(BUILD_DIR) -DBUILD_TESTING=OFF -DFLG2SCN_BUILD_BENCHMARKS=OFF
 	cmake --build $(BUILD_DIR) --target flg2scn
-	$(BUILD_DIR)/app/flg2scn
+	$(BUILD_DIR)/qt/flg2scn
 
 # The tests of the ordinary build, the Windows build's tests under wine among them.
 unit: build
@@ -110,7 +110,7 @@ fuzz: fuzz-build
 lint: build
 	@echo "lint: clang-tidy checks every source file (a minute or two)"
 	@set -o pipefail; run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) \
-	  '$(CURDIR)/(vb6|system|conversion|commands|ui|cli|app|tests|bench)/.*\.cpp$$' 2>&1 | \
+	  '$(CURDIR)/(vb6|system|conversion|commands|qt|cli|tests|bench)/.*\.cpp$$' 2>&1 | \
 	  sed -u -E 's|^clang-tidy-[0-9]+ .* $(CURDIR)/(.*)$$|lint: clang-tidy \1|; /^[0-9]+ warnings? generated\.$$/d; s/[0-9]+ warnings? generated\.$$//'
 	clang-format --dry-run -Werror $$(git ls-files '*.cpp' '*.h')
 	@echo "lint: clang-tidy and clang-format found nothing to mend"

@@ -23,7 +23,7 @@
 #include <vector>
 
 #include "support/recording_services.h"
-#include "ui/main_window.h"
+#include "qt/main_window.h"
 
 namespace {
 

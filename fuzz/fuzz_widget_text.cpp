@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "fuzz/fuzz_input.h"
-#include "ui/text_area/widget_text.h"
+#include "qt/text_area/widget_text.h"
 
 using flg2scn::WidgetText;
 using flg2scn::fuzz::Require;

@@ -1,4 +1,4 @@
-#include "ui/text_area/selection_mime_data.h"
+#include "qt/text_area/selection_mime_data.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "ui/text_area/text_blocks.h"
+#include "qt/text_area/text_blocks.h"
 
 namespace flg2scn {
 

@@ -1,10 +1,10 @@
-#include "ui/qt_file_dialog.h"
+#include "qt/qt_file_dialog.h"
 
 #include <QStringList>
 
 #include "commands/window_layout.h"
-#include "ui/busy_cursor.h"
-#include "ui/file_names.h"
+#include "qt/busy_cursor.h"
+#include "qt/file_names.h"
 
 namespace flg2scn {
 

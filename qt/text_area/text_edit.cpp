@@ -1,4 +1,4 @@
-#include "ui/text_area/text_edit.h"
+#include "qt/text_area/text_edit.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -14,9 +14,9 @@
 #include <iterator>
 #include <utility>
 
-#include "ui/busy_cursor.h"
-#include "ui/text_area/selection_mime_data.h"
-#include "ui/text_area/text_blocks.h"
+#include "qt/busy_cursor.h"
+#include "qt/text_area/selection_mime_data.h"
+#include "qt/text_area/text_blocks.h"
 
 namespace flg2scn {
 

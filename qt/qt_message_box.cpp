@@ -1,9 +1,9 @@
-#include "ui/qt_message_box.h"
+#include "qt/qt_message_box.h"
 
 #include <QMessageBox>
 #include <QString>
 
-#include "ui/busy_cursor.h"
+#include "qt/busy_cursor.h"
 
 namespace flg2scn {
 

@@ -1,4 +1,4 @@
-#include "ui/main_window.h"
+#include "qt/main_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -16,11 +16,11 @@
 
 #include "commands/menu_actions.h"
 #include "commands/window_layout.h"
-#include "ui/busy_cursor.h"
-#include "ui/file_names.h"
-#include "ui/qt_file_dialog.h"
-#include "ui/qt_message_box.h"
-#include "ui/text_area/text_edit.h"
+#include "qt/busy_cursor.h"
+#include "qt/file_names.h"
+#include "qt/qt_file_dialog.h"
+#include "qt/qt_message_box.h"
+#include "qt/text_area/text_edit.h"
 
 namespace flg2scn {
 

@@ -1,6 +1,6 @@
-#include "ui/text_area/symbol_names.h"
+#include "qt/text_area/symbol_names.h"
 
-#include "ui/text_area/widget_text.h"
+#include "qt/text_area/widget_text.h"
 
 namespace flg2scn {
 

@@ -1,4 +1,4 @@
-#include "ui/text_area/text_blocks.h"
+#include "qt/text_area/text_blocks.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>

@@ -1,4 +1,4 @@
-#include "app/qt_options.h"
+#include "qt/qt_options.h"
 
 #include <QCommandLineOption>
 #include <QString>

@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/qt_options.h"
-#include "ui/file_names.h"
-#include "ui/main_window.h"
-#include "ui/startup_messages.h"
+#include "qt/qt_options.h"
+#include "qt/file_names.h"
+#include "qt/main_window.h"
+#include "qt/startup_messages.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QTextLayout>
 #include <algorithm>
 
-#include "ui/text_area/symbol_names.h"
-#include "ui/text_area/text_edit.h"
+#include "qt/text_area/symbol_names.h"
+#include "qt/text_area/text_edit.h"
 
 namespace flg2scn {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "commands/services.h"
-#include "ui/text_area/widget_text.h"
+#include "qt/text_area/widget_text.h"
 
 class QPlainTextEdit;
 

@@ -1,4 +1,4 @@
-#include "ui/file_names.h"
+#include "qt/file_names.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ui/startup_messages.h"
+#include "qt/startup_messages.h"
 
 #include <QString>
 #include <QtGlobal>

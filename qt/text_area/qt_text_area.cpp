@@ -1,11 +1,11 @@
-#include "ui/text_area/qt_text_area.h"
+#include "qt/text_area/qt_text_area.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "ui/text_area/selection_mime_data.h"
-#include "ui/text_area/text_blocks.h"
+#include "qt/text_area/selection_mime_data.h"
+#include "qt/text_area/text_blocks.h"
 
 namespace flg2scn {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/text_area/widget_text.h"
+#include "qt/text_area/widget_text.h"
 
 class QPlainTextEdit;
 class QString;

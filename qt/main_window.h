@@ -8,7 +8,7 @@
 #include "commands/file_commands.h"
 #include "commands/services.h"
 #include "commands/window_layout.h"
-#include "ui/text_area/qt_text_area.h"
+#include "qt/text_area/qt_text_area.h"
 
 class QAction;
 class QPlainTextEdit;

@@ -1,4 +1,4 @@
-#include "ui/text_area/widget_text.h"
+#include "qt/text_area/widget_text.h"
 
 #include <algorithm>
 
