@@ -6,10 +6,11 @@
 #include <filesystem>
 #include <optional>
 
-#include "qt/qt_options.h"
 #include "qt/file_names.h"
 #include "qt/main_window.h"
+#include "qt/qt_options.h"
 #include "qt/startup_messages.h"
+#include "version.h"
 
 namespace {
 

@@ -17,6 +17,7 @@
 #include "cli/batch_conversion.h"
 #include "support/harbour.h"
 #include "support/temp_dir.h"
+#include "version.h"
 
 namespace flg2scn {
 namespace {
