@@ -1,5 +1,7 @@
-# Setup, build and test in one go on a fresh Debian 12 machine.
-BUILD_DIR ?= build
+# Setup, build and test in one go on a fresh Debian 12 machine. Configuring,
+# building and testing go by the presets of CMakePresets.json; BUILD_DIR is the
+# default preset's folder.
+BUILD_DIR := build
 FUZZ_SECONDS ?= 300
 
 # The window: compiler, CMake, Ninja and Qt 6 (with XKB's headers, which Qt's
@@ -53,23 +55,23 @@ deps:
 	$(call install_missing,$(WINDOW_PACKAGES) $(TEST_PACKAGES))
 
 configure: deps
-	cmake --preset default -B $(BUILD_DIR) -DBUILD_TESTING=ON -DFLG2SCN_BUILD_BENCHMARKS=ON
+	cmake --preset default
 
 build: configure
-	cmake --build $(BUILD_DIR)
+	cmake --build --preset default
 
 # The window alone: only what it needs is installed, and only it and what it links
 # is built. A build folder made here leaves the tests and benchmarks out (nothing
 # of theirs is installed yet); one that `make test` configured keeps them.
 run: deps-window
 	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || \
-	  cmake --preset default -B $(BUILD_DIR) -DBUILD_TESTING=OFF -DFLG2SCN_BUILD_BENCHMARKS=OFF
-	cmake --build $(BUILD_DIR) --target flg2scn
+	  cmake --preset default -DBUILD_TESTING=OFF -DFLG2SCN_BUILD_BENCHMARKS=OFF
+	cmake --build --preset default --target flg2scn
 	$(BUILD_DIR)/qt/flg2scn
 
 # The tests of the ordinary build, the Windows build's tests under wine among them.
 unit: build
-	ctest --test-dir $(BUILD_DIR) --output-on-failure
+	ctest --preset default
 
 # Everything: the tests, the same tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a short run of every fuzzer and the lint.
@@ -79,29 +81,29 @@ test: lint fuzz-smoke sanitize unit
 # The Linux build's flg2scn-cli is what the Windows one is held against.
 windows: build
 	cmake --preset windows -DFLG2SCN_LINUX_CLI=$(CURDIR)/$(BUILD_DIR)/cli/flg2scn-cli
-	cmake --build build-windows
+	cmake --build --preset windows
 
 # Only the Windows build's tests, which the ordinary build runs as one test.
 windows-test: build
-	ctest --test-dir $(BUILD_DIR) -R '^windows_tests$$' --output-on-failure
+	ctest --preset default -R '^windows_tests$$'
 
 sanitize: deps
 	cmake --preset sanitize
-	cmake --build build-sanitize
-	ctest --test-dir build-sanitize --output-on-failure -E packaging
+	cmake --build --preset sanitize
+	ctest --preset sanitize
 
 fuzz-build: deps
 	cmake --preset fuzz
-	cmake --build build-fuzz
+	cmake --build --preset fuzz
 
 fuzz-smoke: fuzz-build
-	cmake -S . -B build-fuzz -DFLG2SCN_FUZZ_SECONDS=20 >/dev/null
-	ctest --test-dir build-fuzz --output-on-failure -j $(JOBS)
+	cmake --preset fuzz -DFLG2SCN_FUZZ_SECONDS=20 >/dev/null
+	ctest --preset fuzz -j $(JOBS)
 
 # Longer fuzzing: FUZZ_SECONDS for each target, as many at once as there are cores.
 fuzz: fuzz-build
-	cmake -S . -B build-fuzz -DFLG2SCN_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null
-	ctest --test-dir build-fuzz --output-on-failure -V -j $(JOBS) > build-fuzz/fuzz.log 2>&1; status=$$?; \
+	cmake --preset fuzz -DFLG2SCN_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null
+	ctest --preset fuzz -V -j $(JOBS) > build-fuzz/fuzz.log 2>&1; status=$$?; \
 	grep -E 'Test #|stat::number_of_executed_units' build-fuzz/fuzz.log; exit $$status
 
 # clang-tidy prints the command line of each file it checks and counts the
