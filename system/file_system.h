@@ -12,7 +12,7 @@
 namespace flg2scn {
 
 // The operating system's file operations that the file rules build on, one
-// implementation for POSIX (file_system_posix.cpp) and one for Windows
+// implementation for Linux (file_system_linux.cpp) and one for Windows
 // (file_system_win32.cpp). File names are UTF-8 on Windows. Failures are
 // FileErrors naming the file as the caller gave it, with the reason in the
 // words of SystemReason.

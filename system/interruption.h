@@ -7,7 +7,7 @@ namespace flg2scn {
 // Ctrl+C (SIGINT), SIGTERM and SIGHUP, caught so that a batch can keep what it
 // finished before it ends as the signal would have ended it. On Windows, Ctrl+C,
 // Ctrl+Break and the console's closing stand for them. One implementation for
-// POSIX (interruption_posix.cpp), one for Windows (interruption_win32.cpp).
+// Linux (interruption_linux.cpp), one for Windows (interruption_win32.cpp).
 
 // Thrown where work stops because a signal came.
 struct Interruption {};

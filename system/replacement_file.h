@@ -20,7 +20,7 @@ namespace flg2scn {
 // device, a FIFO) is opened and written in place, and Publish has nothing to do.
 //
 // Failures are FileErrors naming the path as the caller gave it. One
-// implementation for POSIX (replacement_file_posix.cpp), one for Windows
+// implementation for Linux (replacement_file_linux.cpp), one for Windows
 // (replacement_file_win32.cpp).
 class ReplacementFile {
   public:
