@@ -131,7 +131,7 @@ std::string BatchConversion::FullName(const std::string& output) {
     }
     const std::u8string name = full.u8string();
     std::string key(name.begin(), name.end());
-    if constexpr (kSystemPathStyle == PathStyle::kWindows) {
+    if (SystemPathStyle() == PathStyle::kWindows) {
         std::transform(key.begin(), key.end(), key.begin(), AsciiLower);
     }
     return key;

@@ -22,7 +22,6 @@ FileError::FileError(Operation operation, std::string path, std::string reason)
       reason(std::move(reason)) {}
 
 std::string SystemReason(int error) {
-#ifdef _WIN32
     // In the words of the GNU C library, which Windows's C library words
     // otherwise for some, so that both builds tell a reason alike.
     switch (error) {
@@ -35,7 +34,6 @@ std::string SystemReason(int error) {
         default:
             break;
     }
-#endif
     return std::generic_category().message(error);
 }
 

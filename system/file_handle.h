@@ -2,15 +2,11 @@
 
 #include <utility>
 
-namespace flg2scn {
+// NativeFile, an open file as the system holds it: from the system's own folder,
+// linux/ or win32/, which the build puts on the include path.
+#include "native_file.h"
 
-// An open file, pipe or console as the operating system holds it: a descriptor
-// on POSIX, a HANDLE on Windows.
-#ifdef _WIN32
-using NativeFile = void*;
-#else
-using NativeFile = int;
-#endif
+namespace flg2scn {
 
 // What stands for no open file (-1, or INVALID_HANDLE_VALUE).
 NativeFile NoFile();

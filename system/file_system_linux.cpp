@@ -15,6 +15,10 @@
 
 namespace flg2scn {
 
+PathStyle SystemPathStyle() {
+    return PathStyle::kPosix;
+}
+
 std::vector<std::string> ProgramArguments(int argc, char** argv) {
     return {argv, argv + argc};
 }

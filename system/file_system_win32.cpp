@@ -115,6 +115,10 @@ std::vector<std::wstring> Matches(const std::wstring& pattern) {
 
 }  // namespace
 
+PathStyle SystemPathStyle() {
+    return PathStyle::kWindows;
+}
+
 std::vector<std::string> ProgramArguments(int, char**) {
     int count = 0;
     wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
