@@ -13,6 +13,7 @@
 #include "system/file_system.h"
 #include "system/interruption.h"
 #include "system/path_names.h"
+#include "system/program_arguments.h"
 #include "version.h"
 
 namespace {

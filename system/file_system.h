@@ -17,12 +17,6 @@ namespace flg2scn {
 // FileErrors naming the file as the caller gave it, with the reason in the
 // words of SystemReason.
 
-// The program's arguments in UTF-8: Windows hands main them in its ANSI code
-// page, which cannot hold every file name. On Windows, where the shell leaves
-// wildcards to the program, an argument (not an option) with * or ? in its last
-// part stands for the files it matches, sorted, or for itself if none.
-std::vector<std::string> ProgramArguments(int argc, char** argv);
-
 // To be called first, before the program opens anything. Makes standard input,
 // output and error carry bytes as they are: Windows's C library would otherwise
 // turn LF into CR LF and stop reading at Ctrl+Z, and text written to a console

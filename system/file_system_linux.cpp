@@ -19,10 +19,6 @@ PathStyle SystemPathStyle() {
     return PathStyle::kPosix;
 }
 
-std::vector<std::string> ProgramArguments(int argc, char** argv) {
-    return {argv, argv + argc};
-}
-
 namespace {
 
 // The descriptors open when the program started, sorted; taken once, by

@@ -3,7 +3,6 @@
 
 #include <fcntl.h>
 #include <io.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -85,56 +84,10 @@ namespace {
     throw ReadError(path, ErrnoOf(error));
 }
 
-// The names that a pattern with * or ? in its last part matches, with the
-// pattern's folder before each, in the order of their names; none when it
-// matches nothing. As the C library of Windows programs expands them, . and ..
-// are left out and a hidden file is matched too.
-std::vector<std::wstring> Matches(const std::wstring& pattern) {
-    const std::size_t folder_end = pattern.find_last_of(L"\\/:");
-    const std::size_t name_start = folder_end == std::wstring::npos ? 0 : folder_end + 1;
-    std::vector<std::wstring> names;
-    if (pattern.find_first_of(L"*?", name_start) == std::wstring::npos) {
-        return names;
-    }
-    WIN32_FIND_DATAW found;
-    const HANDLE search = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
-                                             FindExSearchNameMatch, nullptr, 0);
-    if (search == INVALID_HANDLE_VALUE) {
-        return names;
-    }
-    do {
-        const std::wstring name = found.cFileName;
-        if (name != L"." && name != L"..") {
-            names.push_back(pattern.substr(0, name_start) + name);
-        }
-    } while (::FindNextFileW(search, &found));
-    ::FindClose(search);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 }  // namespace
 
 PathStyle SystemPathStyle() {
     return PathStyle::kWindows;
-}
-
-std::vector<std::string> ProgramArguments(int, char**) {
-    int count = 0;
-    wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-    std::vector<std::string> arguments;
-    for (int i = 0; i < count; ++i) {
-        const std::vector<std::wstring> matches =
-            i > 0 && wide[i][0] != L'-' ? Matches(wide[i]) : std::vector<std::wstring>();
-        if (matches.empty()) {
-            arguments.push_back(Utf8(wide[i]));
-        }
-        for (const std::wstring& match : matches) {
-            arguments.push_back(Utf8(match));
-        }
-    }
-    ::LocalFree(wide);
-    return arguments;
 }
 
 // Handles are not numbers that a file of the program's own could take.

@@ -23,6 +23,9 @@ setup() {
     # write it on Linux, nobody on Windows).
     flags '#Old' >old.scn
     cp harbour.flg old.flg
+    # What another run's write holds: *.flg must not take it (on Windows, by the
+    # short form of its name, which ends in .FLG).
+    flags '#Hidden' >.old.scn.flg2scn
 }
 
 failed=0
