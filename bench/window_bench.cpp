@@ -22,8 +22,8 @@
 #include <utility>
 #include <vector>
 
-#include "support/recording_services.h"
 #include "qt/main_window.h"
+#include "support/recording_services.h"
 
 namespace {
 

@@ -2,9 +2,6 @@
 #include <QtWidgets>
 #include <functional>
 
-#include "support/harbour.h"
-#include "support/recording_services.h"
-#include "support/temp_dir.h"
 #include "qt/busy_cursor.h"
 #include "qt/file_names.h"
 #include "qt/main_window.h"
@@ -15,6 +12,9 @@
 #include "qt/text_area/symbol_names.h"
 #include "qt/text_area/text_edit.h"
 #include "qt/text_area/widget_text.h"
+#include "support/harbour.h"
+#include "support/recording_services.h"
+#include "support/temp_dir.h"
 
 namespace flg2scn {
 
