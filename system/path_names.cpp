@@ -46,7 +46,8 @@ bool IsPipeName(std::string_view path) {
 }
 
 std::optional<int> DescriptorNamed(std::string_view path, PathStyle style) {
-    if (style == PathStyle::kWindows) {
+    // Every such name is absolute; most names are not, and need no normalizing.
+    if (style == PathStyle::kWindows || !path.starts_with('/')) {
         return std::nullopt;
     }
     const std::string name = std::filesystem::path(path).lexically_normal().generic_string();

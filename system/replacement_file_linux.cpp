@@ -74,15 +74,18 @@ int OpenNewFile(const std::string& path, const std::string& target, const std::s
     // Also where the folder refuses new files: the temporary one is refused too,
     // with the same reason.
     if (fd == -1) {
+        // The target's hidden name comes locked already.
         temporary = HiddenNameFor(target);
         const int error = CreateHiddenFile(temporary, fd);
         errno = error;
         if (error == EEXIST || error == ENAMETOOLONG) {
             temporary = folder + "/.flg2scn-XXXXXX";
             fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+            if (fd != -1) {
+                HoldWritersLock(fd);
+            }
         }
-    }
-    if (fd != -1) {
+    } else {
         HoldWritersLock(fd);
     }
     if (fd == -1 && (errno == ENOENT || errno == ENOTDIR)) {

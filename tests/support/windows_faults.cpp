@@ -126,10 +126,10 @@ bool Start() {
     if (const char* const file = std::getenv("FLG2SCN_CALLS")) {
         calls = std::fopen(file, "w");
     }
-    if (const char* const spec = std::getenv("FLG2SCN_FAULT")) {
+    if (const char* const setting = std::getenv("FLG2SCN_FAULT")) {
         char name[64] = {};
         char how[16] = {};
-        if (std::sscanf(spec, "%63s %ld %15s", name, &fault.call, how) == 3) {
+        if (std::sscanf(setting, "%63s %ld %15s", name, &fault.call, how) == 3) {
             fault.name = name;
             fault.kill = std::strcmp(how, "kill") == 0;
             fault.error = std::strcmp(how, "EACCES") == 0   ? ERROR_ACCESS_DENIED
