@@ -6,7 +6,10 @@
 
 #include "commands/messages.h"
 #include "system/file_error.h"
+#include "system/file_reading.h"
 #include "system/text_file.h"
+#include "vb6/code_page.h"
+#include "vb6/line_reading.h"
 
 namespace flg2scn {
 
@@ -20,7 +23,7 @@ bool FileCommands::LoadFile(const std::filesystem::path& name) {
     // The whole file is read before the text area changes, so a failure loses nothing.
     std::u16string text;
     try {
-        text = ReadTextFile(name);
+        text = DecodeLines(files_.ReadBytes(name, kMaxTextFileBytes));
     } catch (const FileError& error) {
         TellFileError(messages_, name, error);
         return false;
@@ -35,18 +38,26 @@ bool FileCommands::LoadFile(const std::filesystem::path& name) {
 }
 
 bool FileCommands::Save() {
-    if (text_area_.Text().empty()) {
+    if (!CanSave()) {
         return false;
     }
     const std::optional<std::filesystem::path> name = dialog_.AskSave(last_name_.parent_path());
-    if (!name) {
+    return name && SaveFile(*name);
+}
+
+bool FileCommands::SaveFile(const std::filesystem::path& name) {
+    if (!CanSave()) {
         return false;
     }
-    last_name_ = *name;
+    last_name_ = name;
     try {
-        WriteTextFile(*name, text_area_.Text());
+        files_.ReplaceBytes(name, TextFileBytes(text_area_.Text()));
+    } catch (const UnencodableCharacter& error) {
+        TellFileError(messages_, name,
+                      FileError(FileError::Operation::kWrite, Utf8Name(name), error.what()));
+        return false;
     } catch (const FileError& error) {
-        TellFileError(messages_, *name, error);
+        TellFileError(messages_, name, error);
         return false;
     }
     text_area_.SetUnchanged();
@@ -54,7 +65,7 @@ bool FileCommands::Save() {
 }
 
 bool FileCommands::MayClose() {
-    if (!text_area_.Changed() || text_area_.Text().empty()) {
+    if (!ShouldAskToSave()) {
         return true;
     }
     switch (AskToSaveChanges(messages_)) {
@@ -66,6 +77,14 @@ bool FileCommands::MayClose() {
             break;
     }
     return false;
+}
+
+bool FileCommands::CanSave() {
+    return !text_area_.Text().empty();
+}
+
+bool FileCommands::ShouldAskToSave() {
+    return text_area_.Changed() && CanSave();
 }
 
 }  // namespace flg2scn

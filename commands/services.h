@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -9,6 +10,11 @@ namespace flg2scn {
 
 // The window services that the commands see. Each front end supplies its own;
 // tests supply plain ones.
+//
+// The services answer at once: a dialog or a question returns the user's answer.
+// A front end whose dialogs can only answer later (a web page's file picker, a
+// download) asks its question first, then runs the command's step that takes the
+// answer (see FileCommands: LoadFile, SaveFile, ShouldAskToSave).
 
 // The text area: the program's one piece of working data. Its text uses CR LF
 // between lines; a lone CR or LF is an ordinary character.
@@ -58,6 +64,21 @@ class FileDialog {
     // Asks for a name to save under, starting with none in `folder` (an empty one
     // starts where the dialog likes).
     virtual std::optional<std::filesystem::path> AskSave(const std::filesystem::path& folder) = 0;
+};
+
+// The files that the commands read and write, by name and in bytes: on the
+// desktop the file system (DiskFiles), elsewhere whatever holds the files, such as
+// the bytes a web page's picker gave and a download. Failures are FileErrors
+// (system/file_error.h) naming the file as the user gave it.
+class FileStore {
+  public:
+    virtual ~FileStore() = default;
+
+    // All bytes of the file `name`. A file of more than `max_bytes` is refused.
+    virtual std::string ReadBytes(const std::filesystem::path& name, std::size_t max_bytes) = 0;
+    // Puts `bytes` in the place of the file `name`, whole: after a failure any
+    // old file is as it was.
+    virtual void ReplaceBytes(const std::filesystem::path& name, std::string_view bytes) = 0;
 };
 
 }  // namespace flg2scn

@@ -64,7 +64,8 @@ MainWindow::MainWindow(std::unique_ptr<MessageBoxService> messages,
     setAcceptDrops(true);
     setWindowTitle(ToQString(kWindowCaption));
     createTextArea();
-    file_commands_ = std::make_unique<FileCommands>(*text_area_, *file_dialog_, *messages_);
+    file_commands_ =
+        std::make_unique<FileCommands>(*text_area_, *file_dialog_, *messages_, disk_files_);
     createMenus();
     setStartSize();
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "commands/disk_files.h"
 #include "commands/file_commands.h"
 #include "commands/services.h"
 #include "commands/window_layout.h"
@@ -52,6 +53,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<QtTextArea> text_area_;
     std::unique_ptr<MessageBoxService> messages_;
     std::unique_ptr<FileDialog> file_dialog_;
+    DiskFiles disk_files_;
     std::unique_ptr<FileCommands> file_commands_;
     std::filesystem::path file_when_shown_;
 };

@@ -35,24 +35,27 @@ std::u16string ReadTextFile(const std::filesystem::path& path, std::size_t max_b
     return DecodeLines(ReadFileBytes(Utf8Name(path), max_bytes));
 }
 
-void WriteTextFile(const std::filesystem::path& path, std::u16string_view text) {
-    const std::string name = Utf8Name(path);
-    const std::string bytes = BytesToWrite(name, text);
-    ReplacementFile file(name);
+void ReplaceFileBytes(const std::string& path, std::string_view bytes) {
+    ReplacementFile file(path);
     file.Write(bytes);
     // The contents are made durable before they take the name, and the folder
     // after it, so that a power cut leaves the old file or the whole new one.
     if (!file.in_place()) {
         if (const int error = file.Sync(); error != 0) {
-            throw WriteError(name, error);
+            throw WriteError(path, error);
         }
     }
     file.Publish();
     if (!file.in_place()) {
         if (const int error = SyncFolder(file.folder()); error != 0) {
-            throw WriteError(name, error);
+            throw WriteError(path, error);
         }
     }
+}
+
+void WriteTextFile(const std::filesystem::path& path, std::u16string_view text) {
+    const std::string name = Utf8Name(path);
+    ReplaceFileBytes(name, BytesToWrite(name, text));
 }
 
 }  // namespace flg2scn

@@ -22,6 +22,10 @@ std::u16string ReadTextFile(const std::filesystem::path& path,
 // code page. A character the code page cannot hold is an UnencodableCharacter.
 std::string TextFileBytes(std::u16string_view text);
 
+// Writes `bytes` over the file `path` atomically: after a failure any old file is
+// as it was, and after a power cut the old file or the whole new one is there.
+void ReplaceFileBytes(const std::string& path, std::string_view bytes);
+
 // Writes TextFileBytes(text) over `path` atomically. An unencodable character is
 // a FileError naming its line and column, and nothing is written.
 void WriteTextFile(const std::filesystem::path& path, std::u16string_view text);

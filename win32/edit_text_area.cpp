@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
+#include "commands/control_symbols.h"
 #include "win32/win32_text.h"
 
 namespace flg2scn {
 
 namespace {
 
-constexpr char16_t kNulSymbol = u'\u2400';
+constexpr char16_t kNulSymbol = *SymbolOf(u'\0');
 
 }  // namespace
 

@@ -9,8 +9,8 @@
 namespace flg2scn {
 
 // The text area "Text1" as a multiline EDIT control. The control holds no NUL,
-// which would end its text: a NUL shows as the symbol U+2400 and reads back as
-// NUL. A Load or a Convert replaces the text as one edit, which the control's
+// which would end its text: a NUL shows as its control symbol and reads
+// back as NUL. A Load or a Convert replaces the text as one edit, which the control's
 // one step of undo takes back.
 class EditTextArea : public TextArea {
   public:

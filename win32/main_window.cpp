@@ -133,7 +133,7 @@ void Win32Window::Created(HWND window) {
     text_area_ = std::make_unique<EditTextArea>(edit_);
     messages_ = std::make_unique<Win32MessageBox>(window);
     dialog_ = std::make_unique<Win32FileDialog>(window);
-    commands_ = std::make_unique<FileCommands>(*text_area_, *dialog_, *messages_);
+    commands_ = std::make_unique<FileCommands>(*text_area_, *dialog_, *messages_, disk_files_);
     ::DragAcceptFiles(window, TRUE);
 }
 

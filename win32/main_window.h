@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "commands/disk_files.h"
 #include "commands/file_commands.h"
 #include "win32/edit_text_area.h"
 #include "win32/win32_file_dialog.h"
@@ -45,6 +46,7 @@ class Win32Window {
     std::unique_ptr<EditTextArea> text_area_;
     std::unique_ptr<Win32MessageBox> messages_;
     std::unique_ptr<Win32FileDialog> dialog_;
+    DiskFiles disk_files_;
     std::unique_ptr<FileCommands> commands_;
 };
 

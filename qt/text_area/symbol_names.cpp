@@ -9,11 +9,9 @@ QString SymbolName(const QFontMetricsF& metrics, const QString& text, qsizetype 
     const QChar c = text[i];
     switch (c.unicode()) {
         case WidgetText::kCrSymbol:
-            return QStringLiteral("CR");
         case WidgetText::kLfSymbol:
-            return QStringLiteral("LF");
         case WidgetText::kNulSymbol:
-            return QStringLiteral("00");
+            return QString::fromStdString(ControlName(*ControlOf(c.unicode())));
         default:
             break;
     }

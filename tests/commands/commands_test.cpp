@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "commands/control_symbols.h"
 #include "commands/convert_command.h"
 #include "commands/file_commands.h"
 #include "commands/menu_actions.h"
@@ -49,57 +50,74 @@ TEST(ConvertCommand, TellsProblemsOrReplacesTheText) {
 }
 
 // Load's dialog starts with the name last chosen in either dialog, which a
-// cancel keeps; Save's starts in its folder, with no name. An empty text area saves nothing and
-// asks nothing; a refusal either way is told with the file rules' own reason.
+// cancel keeps; Save's starts in its folder, with no name. An empty text area
+// saves nothing and asks nothing; a refusal either way, and a character the code
+// page lacks, are told. A front end whose dialogs answer later asks first and
+// runs the step with the answer, to the same end. No file system is used.
 TEST(FileCommands, LoadAndSaveThroughTheDialog) {
-    test::TempDir dir;
-    test::WriteBytes(dir.Path("a.flg"), "#Harbour\r<100 200 40>\n\r\n<1024 512 96>");
-    test::WriteBytes(dir.Path("huge.flg"), "");
-    std::filesystem::resize_file(dir.Path("huge.flg"), (std::uintmax_t{64} << 20) + 1);
-    test::MemoryTextArea text_area;
-    test::ScriptedFileDialog dialog;
-    test::RecordingMessageBox messages;
-    FileCommands commands(text_area, dialog, messages);
-    // A name in a folder that is not there cannot be written, on any system.
-    const std::string unwritable = dir.Path("none/c.scn");
-    dialog.answers = {dir.Path("a.flg"),    "",        "", dir.Path("b.scn"),
-                      dir.Path("huge.flg"), unwritable};
-    std::vector<bool> done = {commands.Save(), commands.Load()};
-    EXPECT_EQ(text_area.text, u"#Harbour\r\n<100 200 40>\n\r\n<1024 512 96>\r\n");
-    EXPECT_FALSE(text_area.Changed());
-    text_area.text = test::HarbourScenario();
-    // A braced list is evaluated in its order.
-    done.insert(done.end(), {commands.Save(), commands.Load(), commands.Save(), commands.Load(),
-                             commands.Save()});
-    EXPECT_EQ(done, std::vector<bool>({false, true, false, false, true, false, false}));
-    EXPECT_EQ(text_area.text, test::HarbourScenario());
-    EXPECT_FALSE(text_area.Changed());  // as saved to b.scn
-    EXPECT_EQ(test::ReadBytes(dir.Path("b.scn")),
-              test::ReadBytes(FLG2SCN_TEST_DATA "/harbour.scn") + "\r\n");
-    EXPECT_EQ(dir.Names(), "a.flg b.scn huge.flg");
-    const std::string save = "save " + std::filesystem::path(dir.Path("")).parent_path().string();
-    EXPECT_EQ(dialog.asked, std::vector<std::string>({"open ", save, "open " + dir.Path("a.flg"),
-                                                      save, "open " + dir.Path("b.scn"), save}));
-    const std::vector<Message> shown = {
-        {"Cannot read file " + dir.Path("huge.flg") + ":\r\nthe file is larger than 64 MiB.",
-         "Error", MessageIcon::kError},
-        {"Cannot write file " + unwritable + ":\r\nNo such file or directory.", "Error",
-         MessageIcon::kError}};
-    EXPECT_EQ(messages.shown, shown);
+    for (const bool later : {false, true}) {
+        test::MemoryTextArea text_area;
+        test::ScriptedFileDialog dialog;
+        test::RecordingMessageBox messages;
+        test::MemoryFiles files;
+        files.files = {{"d/a.flg", "#Harbour\r<100 200 40>\n\r\n<1024 512 96>"}};
+        files.refused = {{"d/big.flg", "too large"}, {"e/c.scn", "No such folder"}};
+        FileCommands commands(text_area, dialog, messages, files);
+        const auto load = [&] {
+            if (!later) {
+                return commands.Load();
+            }
+            const auto name = dialog.AskOpen(commands.last_name());
+            return name && commands.LoadFile(*name);
+        };
+        const auto save = [&] {
+            if (!later) {
+                return commands.Save();
+            }
+            const auto name = commands.CanSave()
+                                  ? dialog.AskSave(commands.last_name().parent_path())
+                                  : std::nullopt;
+            return name && commands.SaveFile(*name);
+        };
+        dialog.answers = {"d/a.flg", "", "", "d/b.scn", "d/big.flg", "e/c.scn", "d/u.scn"};
+        std::vector<bool> done = {save(), load()};
+        EXPECT_EQ(text_area.text, u"#Harbour\r\n<100 200 40>\n\r\n<1024 512 96>\r\n");
+        EXPECT_FALSE(text_area.Changed());
+        EXPECT_EQ(files.limit, std::size_t{64} << 20);
+        text_area.text = test::HarbourScenario();
+        // A braced list is evaluated in its order.
+        done.insert(done.end(), {save(), load(), save(), load(), save()});
+        EXPECT_EQ(text_area.text, test::HarbourScenario());
+        EXPECT_FALSE(text_area.Changed());  // as saved to b.scn
+        text_area.text = u"#\u4E00";
+        done.push_back(save());
+        EXPECT_TRUE(text_area.Changed());
+        EXPECT_EQ(done, std::vector<bool>({false, true, false, false, true, false, false, false}));
+        EXPECT_EQ(files.files["d/b.scn"],
+                  test::ReadBytes(FLG2SCN_TEST_DATA "/harbour.scn") + "\r\n");
+        EXPECT_EQ(files.files.size(), 2U);
+        EXPECT_EQ(dialog.asked,
+                  std::vector<std::string>({"open ", "save d", "open d/a.flg", "save d",
+                                            "open d/b.scn", "save d", "save e"}));
+        const std::vector<Message> shown = {
+            {"Cannot read file d/big.flg:\r\ntoo large.", "Error", MessageIcon::kError},
+            {"Cannot write file e/c.scn:\r\nNo such folder.", "Error", MessageIcon::kError},
+            {"Cannot write file d/u.scn:\r\nline 1, column 2: the character U+4E00 has no place "
+             "in the Windows-1252 code page.",
+             "Error", MessageIcon::kError}};
+        EXPECT_EQ(messages.shown, shown);
+    }
 }
 
 // Closing asks about a changed text that is not empty; Save closes only once saved.
 TEST(FileCommands, MayCloseAsksToSaveAChangedText) {
     using C = SaveChoice;
-    test::TempDir dir;
-    const std::string unwritable = dir.Path("none/x.scn");
-    const std::string saved = dir.Path("x.scn");
     // clang-format off
     const std::tuple<bool, std::u16string, C, std::string, bool, std::size_t> rows[] = {
         {false, u"x", C::kCancel, "", true, 0}, {true, u"", C::kCancel, "", true, 0},
         {true, u"x", C::kDiscard, "", true, 1}, {true, u"x", C::kCancel, "", false, 1},
-        {true, u"x", C::kSave, "", false, 1}, {true, u"x", C::kSave, unwritable, false, 2},
-        {true, u"x", C::kSave, saved, true, 1}};
+        {true, u"x", C::kSave, "", false, 1}, {true, u"x", C::kSave, "e/x.scn", false, 2},
+        {true, u"x", C::kSave, "x.scn", true, 1}};
     // clang-format on
     for (const auto& [changed, text, choice, answer, closes, shown] : rows) {
         test::MemoryTextArea text_area(text);
@@ -110,16 +128,19 @@ TEST(FileCommands, MayCloseAsksToSaveAChangedText) {
         dialog.answers = {answer};
         test::RecordingMessageBox messages;
         messages.choice = choice;
-        EXPECT_EQ(FileCommands(text_area, dialog, messages).MayClose(), closes);
+        test::MemoryFiles files;
+        files.refused = {{"e/x.scn", "No such folder"}};
+        FileCommands commands(text_area, dialog, messages, files);
+        EXPECT_EQ(commands.ShouldAskToSave(), shown > 0);
+        EXPECT_EQ(commands.MayClose(), closes);
         EXPECT_EQ(messages.shown.size(), shown);
+        EXPECT_EQ(files.files.count("x.scn"), closes && choice == C::kSave ? 1U : 0U);
     }
 }
 
 // Every entry of the menu, chosen, runs its command through the services: what
 // the text, the dialogs, the message boxes and the window then show.
 TEST(MenuActions, EachEntryRunsItsCommand) {
-    test::TempDir dir;
-    test::WriteBytes(dir.Path("a.flg"), "#A\r\n");
     // clang-format off
     const std::map<std::string_view, std::tuple<std::u16string, std::string, std::size_t, bool>>
         outcomes = {
@@ -132,9 +153,11 @@ TEST(MenuActions, EachEntryRunsItsCommand) {
     for (const MenuEntry& entry : kMenuEntries) {
         test::MemoryTextArea text_area(u"x");
         test::ScriptedFileDialog dialog;
-        dialog.answers = {entry.action == MenuAction::kLoad ? dir.Path("a.flg") : ""};
+        dialog.answers = {entry.action == MenuAction::kLoad ? "a.flg" : ""};
         test::RecordingMessageBox messages;
-        FileCommands files(text_area, dialog, messages);
+        test::MemoryFiles store;
+        store.files = {{"a.flg", "#A\r\n"}};
+        FileCommands files(text_area, dialog, messages, store);
         bool closed = false;
         RunMenuAction(entry.action, files, text_area, messages, [&] { closed = true; });
         const auto& [text, asked, shown, closes] = outcomes.at(entry.name);
@@ -155,6 +178,23 @@ TEST(WindowLayout, TwipsToPixelsAndShortcutTexts) {
         EXPECT_EQ(TwipsToPixels(twips, dots), pixels) << twips << " at " << dots;
     }
     EXPECT_EQ(ShortcutText('O') + "|" + ShortcutText('\0'), "Ctrl+O|");
+}
+
+// Each control character and its symbol, both ways, and the name drawn for it;
+// other characters have none.
+TEST(ControlSymbols, BothWaysAndTheirNames) {
+    const std::tuple<char16_t, char16_t, std::string> rows[] = {
+        {u'\0', u'\u2400', "00"}, {u'\n', u'\u240A', "LF"},   {u'\r', u'\u240D', "CR"},
+        {u'\t', u'\u2409', "09"}, {u'\x1F', u'\u241F', "1F"}, {u'\x7F', u'\u2421', "7F"}};
+    for (const auto& [control, symbol, name] : rows) {
+        EXPECT_EQ(SymbolOf(control), symbol) << name;
+        EXPECT_EQ(ControlOf(symbol), control) << name;
+        EXPECT_EQ(ControlName(control), name);
+    }
+    for (const char16_t other : {u' ', u'~', u'\x80', u'\u2420', u'\u2422', u'\u23FF'}) {
+        EXPECT_EQ(SymbolOf(other), std::nullopt) << int{other};
+        EXPECT_EQ(ControlOf(other), std::nullopt) << int{other};
+    }
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The window's "&Load .FLG" and then, once it loaded, "&Save .SCN" over real
-// files with plain services, for the fault test (faults_test.sh). The dialogs
+// files (DiskFiles) with plain services, for the fault test (faults_test.sh). The dialogs
 // answer IN, then OUT; each message goes to standard error; then the text area's
 // text (the loaded one, or "kept" and CR LF as before) to standard output.
 // Usage: file_commands_probe IN OUT. Exit status 0 when nothing was told.
@@ -10,6 +10,7 @@
 
 #include <cstdio>
 
+#include "commands/disk_files.h"
 #include "commands/file_commands.h"
 #include "support/recording_services.h"
 #include "system/file_system.h"
@@ -34,7 +35,8 @@ int main(int argc, char** argv) {
     flg2scn::test::ScriptedFileDialog dialog;
     dialog.answers = {argc > 1 ? argv[1] : "", argc > 2 ? argv[2] : ""};
     flg2scn::test::RecordingMessageBox messages;
-    flg2scn::FileCommands commands(text_area, dialog, messages);
+    flg2scn::DiskFiles files;
+    flg2scn::FileCommands commands(text_area, dialog, messages, files);
     Mark();
     commands.Load() && commands.Save();
     Mark();

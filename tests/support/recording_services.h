@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <deque>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "commands/services.h"
+#include "system/file_error.h"
 
 namespace flg2scn::test {
 
@@ -70,6 +73,34 @@ struct ScriptedFileDialog : FileDialog {
 
     std::deque<std::string> answers;
     std::vector<std::string> asked;
+};
+
+// Files that are only bytes by name, as a front end without a file system has
+// them. A name in `refused` fails with its reason, reading or writing; a name
+// not there cannot be read. Keeps the size limit it was last given.
+struct MemoryFiles : FileStore {
+    std::string ReadBytes(const std::filesystem::path& name, std::size_t max_bytes) override {
+        limit = max_bytes;
+        Refuse(FileError::Operation::kRead, name);
+        const auto file = files.find(name.string());
+        if (file == files.end()) {
+            throw FileError(FileError::Operation::kRead, name.string(), "No such file");
+        }
+        return file->second;
+    }
+    void ReplaceBytes(const std::filesystem::path& name, std::string_view bytes) override {
+        Refuse(FileError::Operation::kWrite, name);
+        files[name.string()] = bytes;
+    }
+    void Refuse(FileError::Operation operation, const std::filesystem::path& name) const {
+        if (const auto reason = refused.find(name.string()); reason != refused.end()) {
+            throw FileError(operation, name.string(), reason->second);
+        }
+    }
+
+    std::map<std::string, std::string> files;
+    std::map<std::string, std::string> refused;
+    std::size_t limit = 0;
 };
 
 }  // namespace flg2scn::test
