@@ -9,7 +9,7 @@
 
 #include "commands/convert_command.h"
 #include "conversion/flag_reader.h"
-#include "fuzz/fuzz_input.h"
+#include "fuzz_input.h"
 #include "support/recording_services.h"
 #include "vb6/line_reading.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/fuzz_input.h"
+#include "fuzz_input.h"
 #include "vb6/code_page.h"
 #include "vb6/line_reading.h"
 #include "vb6/line_splitter.h"

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "fuzz/fuzz_input.h"
+#include "fuzz_input.h"
 #include "vb6/failure.h"
 #include "vb6/number_reading.h"
 #include "vb6/number_text.h"

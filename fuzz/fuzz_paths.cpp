@@ -7,7 +7,7 @@
 
 #include "commands/convert_command.h"
 #include "conversion/flag_stream.h"
-#include "fuzz/fuzz_input.h"
+#include "fuzz_input.h"
 #include "support/recording_services.h"
 #include "system/text_file.h"
 #include "vb6/line_reading.h"

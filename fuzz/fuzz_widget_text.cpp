@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/fuzz_input.h"
+#include "fuzz_input.h"
 #include "qt/text_area/widget_text.h"
 
 using flg2scn::WidgetText;

@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <optional>
 
-#include "qt/file_names.h"
 #include "qt/main_window.h"
 #include "qt/qt_options.h"
+#include "qt/qt_text.h"
 #include "qt/startup_messages.h"
 #include "version.h"
 

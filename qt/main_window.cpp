@@ -16,20 +16,15 @@
 
 #include "commands/menu_actions.h"
 #include "commands/window_layout.h"
-#include "qt/busy_cursor.h"
-#include "qt/file_names.h"
+#include "qt/qt_cursors.h"
 #include "qt/qt_file_dialog.h"
 #include "qt/qt_message_box.h"
+#include "qt/qt_text.h"
 #include "qt/text_area/text_edit.h"
 
 namespace flg2scn {
 
 namespace {
-
-// A text of the window's fixed data as Qt takes it.
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The local file that a drag carries, or an empty name.
 std::filesystem::path DroppedFile(const QMimeData* data) {
@@ -119,7 +114,7 @@ void MainWindow::setStartSize() {
 // Every command comes here: the busy cursor while it works, and its changes of
 // the text one undo step of their own.
 void MainWindow::runCommand(const std::function<void()>& command) {
-    const BusyCursor busy;
+    const QtBusyCursor busy;
     text_area_->beginCommand();
     command();
 }

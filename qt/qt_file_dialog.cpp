@@ -3,8 +3,8 @@
 #include <QStringList>
 
 #include "commands/window_layout.h"
-#include "qt/busy_cursor.h"
-#include "qt/file_names.h"
+#include "qt/qt_cursors.h"
+#include "qt/qt_text.h"
 
 namespace flg2scn {
 
@@ -42,7 +42,7 @@ std::optional<std::filesystem::path> QtFileDialog::AskSave(const std::filesystem
 }
 
 std::optional<std::filesystem::path> QtFileDialog::ask(QFileDialog& dialog) {
-    const IdleCursor idle;
+    const QtDialogCursor idle;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

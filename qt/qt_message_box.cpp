@@ -3,7 +3,8 @@
 #include <QMessageBox>
 #include <QString>
 
-#include "qt/busy_cursor.h"
+#include "qt/qt_cursors.h"
+#include "qt/qt_text.h"
 
 namespace flg2scn {
 
@@ -21,10 +22,6 @@ QMessageBox::Icon IconFor(MessageIcon icon) {
     return QMessageBox::Information;
 }
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 QMessageBox::StandardButton QtMessageBox::show(std::string_view text, std::string_view title,
@@ -35,7 +32,7 @@ QMessageBox::StandardButton QtMessageBox::show(std::string_view text, std::strin
     QMessageBox box(icon, ToQString(title), lines, buttons, parent_);
     // Plain text: a header or file name that looks like markup stays as it is.
     box.setTextFormat(Qt::PlainText);
-    const IdleCursor idle;
+    const QtDialogCursor idle;
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

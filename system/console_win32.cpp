@@ -13,7 +13,7 @@ bool IsConsole(DWORD standard) {
 }
 
 void Write(HANDLE console, const std::string& utf8) {
-    const std::wstring text = Wide(utf8);
+    const std::wstring text = WideOf(utf8);
     DWORD written = 0;
     ::WriteConsoleW(console, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
 }

@@ -15,7 +15,7 @@
 
 namespace flg2scn {
 
-std::wstring Wide(const std::string& utf8) {
+std::wstring WideOf(const std::string& utf8) {
     if (utf8.empty()) {
         return {};
     }
@@ -27,7 +27,7 @@ std::wstring Wide(const std::string& utf8) {
     return wide;
 }
 
-std::string Utf8(const std::wstring& wide) {
+std::string Utf8Of(const std::wstring& wide) {
     if (wide.empty()) {
         return {};
     }
@@ -128,7 +128,7 @@ bool NamesOwnDescriptor(const std::string&) {
 
 FileHandle OpenForReading(const std::string& path, FileKind& kind, std::uint64_t& size) {
     // Backup semantics, so that a folder opens and is told as one.
-    FileHandle file(::CreateFileW(Wide(path).c_str(), GENERIC_READ,
+    FileHandle file(::CreateFileW(WideOf(path).c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file.is_open()) {
@@ -138,14 +138,14 @@ FileHandle OpenForReading(const std::string& path, FileKind& kind, std::uint64_t
     const DWORD type = ::GetFileType(file.get());
     size = 0;
     // Unknown is also what a failure gives, told apart by its error.
-    if (type == FILE_TYPE_UNKNOWN && ::GetLastError() != NO_ERROR) {
+    if ((type == FILE_TYPE_UNKNOWN && ::GetLastError() != NO_ERROR) ||
+        (type == FILE_TYPE_DISK && !::GetFileInformationByHandle(file.get(), &info))) {
         FailReading(path, ::GetLastError());
-    } else if (type == FILE_TYPE_PIPE) {
+    }
+    if (type == FILE_TYPE_PIPE) {
         kind = FileKind::kPipe;
     } else if (type != FILE_TYPE_DISK) {
         kind = FileKind::kOther;
-    } else if (!::GetFileInformationByHandle(file.get(), &info)) {
-        FailReading(path, ::GetLastError());
     } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         kind = FileKind::kFolder;
     } else {
@@ -156,7 +156,7 @@ FileHandle OpenForReading(const std::string& path, FileKind& kind, std::uint64_t
 }
 
 FileHandle OpenPipe(const std::string& path) {
-    FileHandle pipe(::CreateFileW(Wide(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+    FileHandle pipe(::CreateFileW(WideOf(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!pipe.is_open()) {
         FailReading(path, ::GetLastError());
@@ -204,9 +204,9 @@ void WriteStreamBytes(NativeFile file, const std::string& name, std::string_view
 }
 
 std::optional<FileIdentity> IdentityOf(const std::string& path) {
-    const FileHandle file(
-        ::CreateFileW(Wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const FileHandle file(::CreateFileW(
+        WideOf(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     return IdentityOfOpen(file.get());
 }
 

@@ -88,10 +88,10 @@ std::vector<std::string> ProgramArguments(int, char**) {
         const std::vector<std::wstring> matches =
             i > 0 && wide[i][0] != L'-' ? Matches(wide[i]) : std::vector<std::wstring>();
         if (matches.empty()) {
-            arguments.push_back(Utf8(wide[i]));
+            arguments.push_back(Utf8Of(wide[i]));
         }
         for (const std::wstring& match : matches) {
-            arguments.push_back(Utf8(match));
+            arguments.push_back(Utf8Of(match));
         }
     }
     ::LocalFree(wide);

@@ -11,7 +11,7 @@
 namespace flg2scn {
 
 ReplacementFile::ReplacementFile(const std::string& path) : path_(path), target_(path) {
-    const std::wstring wide = Wide(path);
+    const std::wstring wide = WideOf(path);
     const DWORD attributes = ::GetFileAttributesW(wide.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {
         if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
@@ -49,7 +49,7 @@ ReplacementFile::ReplacementFile(const std::string& path) : path_(path), target_
     // renamed, until it has the target's name; so that another writer's name is
     // refused and a random one is taken instead; so is a name too long.
     temporary_ = HiddenNameFor(path);
-    file_ = FileHandle(::CreateFileW(Wide(temporary_).c_str(), GENERIC_WRITE, FILE_SHARE_DELETE,
+    file_ = FileHandle(::CreateFileW(WideOf(temporary_).c_str(), GENERIC_WRITE, FILE_SHARE_DELETE,
                                      nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     for (int tries = 0; tries < 100 && !file_.is_open(); ++tries) {
         const DWORD error = ::GetLastError();
@@ -58,8 +58,9 @@ ReplacementFile::ReplacementFile(const std::string& path) : path_(path), target_
             break;
         }
         temporary_ = HiddenName(folder_);
-        file_ = FileHandle(::CreateFileW(Wide(temporary_).c_str(), GENERIC_WRITE, FILE_SHARE_DELETE,
-                                         nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        file_ =
+            FileHandle(::CreateFileW(WideOf(temporary_).c_str(), GENERIC_WRITE, FILE_SHARE_DELETE,
+                                     nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     }
     if (!file_.is_open()) {
         const int error = ErrnoOf(::GetLastError());
@@ -79,7 +80,7 @@ ReplacementFile::~ReplacementFile() {
 void ReplacementFile::Discard() {
     if (!temporary_.empty()) {
         file_.Close();
-        ::DeleteFileW(Wide(temporary_).c_str());
+        ::DeleteFileW(WideOf(temporary_).c_str());
         temporary_.clear();
     }
 }
@@ -105,7 +106,7 @@ namespace {
 // the move is tried again for about a second before it counts as failed.
 bool Move(const std::string& from, const std::string& to) {
     for (DWORD wait = 1;; wait *= 2) {
-        if (::MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+        if (::MoveFileExW(WideOf(from).c_str(), WideOf(to).c_str(),
                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
             return true;
         }

@@ -1,16 +1,26 @@
 #pragma once
 
-// Windows only: file names and error numbers between the program's UTF-8 and
-// errno words and the Windows API's UTF-16 and error codes.
+// Windows only: text and error numbers between the program's forms (UTF-8 file
+// names, UTF-16 text, errno words) and the Windows API's (wchar_t, which is UTF-16
+// too, and error codes).
 
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace flg2scn {
 
-std::wstring Wide(const std::string& utf8);
-std::string Utf8(const std::wstring& wide);
+std::wstring WideOf(const std::string& utf8);
+std::string Utf8Of(const std::wstring& wide);
+
+inline std::wstring WideOf(std::u16string_view text) {
+    return {text.begin(), text.end()};
+}
+
+inline std::u16string Utf16Of(std::wstring_view text) {
+    return {text.begin(), text.end()};
+}
 
 // The errno value whose words SystemReason gives for a Windows error code.
 int ErrnoOf(DWORD error);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "commands/control_symbols.h"
-#include "win32/win32_text.h"
+#include "system/windows_text.h"
 
 namespace flg2scn {
 

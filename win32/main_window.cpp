@@ -8,7 +8,7 @@
 #include "commands/menu_actions.h"
 #include "commands/window_layout.h"
 #include "system/windows_text.h"
-#include "win32/cursors.h"
+#include "win32/win32_cursors.h"
 
 namespace flg2scn {
 
@@ -30,7 +30,7 @@ HMENU MakeMenuBar() {
         // The shortcut's text after a tab, right-aligned by Windows.
         const std::string shortcut = ShortcutText(entry.shortcut);
         const std::wstring caption =
-            Wide(std::string(entry.caption) + (shortcut.empty() ? "" : "\t" + shortcut));
+            WideOf(std::string(entry.caption) + (shortcut.empty() ? "" : "\t" + shortcut));
         if (entry.action == MenuAction::kFileMenu) {
             ::AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), caption.c_str());
         } else if (entry.action == MenuAction::kNone) {
@@ -74,7 +74,7 @@ std::unique_ptr<Win32Window> Win32Window::Create(HINSTANCE instance) {
     ::ReleaseDC(nullptr, screen);
     ::AdjustWindowRectEx(&size, kWindowStyle, TRUE, 0);
     std::unique_ptr<Win32Window> window(new Win32Window);
-    const std::wstring caption = Wide(std::string(kWindowCaption));
+    const std::wstring caption = WideOf(std::string(kWindowCaption));
     if (!::CreateWindowExW(0, kClassName, caption.c_str(), kWindowStyle, CW_USEDEFAULT,
                            CW_USEDEFAULT, size.right - size.left, size.bottom - size.top, nullptr,
                            MakeMenuBar(), instance, window.get())) {
@@ -96,7 +96,7 @@ int Win32Window::Run(int show, const std::filesystem::path& file) {
     ::ShowWindow(window_, show);
     ::UpdateWindow(window_);
     if (!file.empty()) {
-        const BusyCursor busy;
+        const Win32BusyCursor busy;
         commands_->LoadFile(file);
     }
     MSG message;
@@ -141,7 +141,7 @@ void Win32Window::SetTextFont(int dots) {
     LOGFONTW font{};
     font.lfHeight = -::MulDiv(kTextFontPoints, dots, 72);
     font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;  // what stands in for a missing Fixedsys
-    const std::wstring name = Wide(std::string(kTextFontName));
+    const std::wstring name = WideOf(std::string(kTextFontName));
     name.copy(font.lfFaceName, LF_FACESIZE - 1);
     const HFONT old = font_;
     font_ = ::CreateFontIndirectW(&font);
@@ -160,7 +160,7 @@ void Win32Window::RunMenuEntry(int id) {
     if (id < kFirstMenuId || index >= kMenuEntries.size()) {
         return;
     }
-    const BusyCursor busy;
+    const Win32BusyCursor busy;
     RunMenuAction(kMenuEntries[index].action, *commands_, *text_area_, *messages_,
                   [this] { ::PostMessageW(window_, WM_CLOSE, 0, 0); });
 }
@@ -195,7 +195,7 @@ LRESULT Win32Window::Handle(UINT message, WPARAM w, LPARAM l) {
                 std::wstring name(::DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
                 name.resize(::DragQueryFileW(drop, 0, name.data(), static_cast<UINT>(name.size())));
                 ::DragFinish(drop);
-                const BusyCursor busy;
+                const Win32BusyCursor busy;
                 commands_->LoadFile(name);
             } else {
                 ::DragFinish(drop);

@@ -6,7 +6,7 @@
 
 #include "commands/window_layout.h"
 #include "system/windows_text.h"
-#include "win32/cursors.h"
+#include "win32/win32_cursors.h"
 
 namespace flg2scn {
 
@@ -25,7 +25,7 @@ std::wstring Filter(const std::array<FileTypeChoice, kCount>& choices) {
         filter.append(choice.description).append(" (").append(choice.pattern).append(")");
         filter.append(1, '\0').append(choice.pattern).append(1, '\0');
     }
-    return Wide(filter);
+    return WideOf(filter);
 }
 
 // The fields both dialogs share: `name` is the name field's buffer, which the
@@ -50,7 +50,7 @@ std::optional<std::filesystem::path> Win32FileDialog::AskOpen(const std::filesys
     const std::wstring filter = Filter(kLoadChoices);
     OPENFILENAMEW dialog = DialogFor(owner_, filter, name);
     dialog.Flags |= OFN_FILEMUSTEXIST;
-    const KeptCursor cursor;
+    const Win32DialogCursor cursor;
     if (!::GetOpenFileNameW(&dialog)) {
         return std::nullopt;
     }
@@ -64,10 +64,10 @@ std::optional<std::filesystem::path> Win32FileDialog::AskSave(const std::filesys
     OPENFILENAMEW dialog = DialogFor(owner_, filter, name);
     const std::wstring start = folder.wstring();
     dialog.lpstrInitialDir = start.empty() ? nullptr : start.c_str();
-    const std::wstring suffix = Wide(std::string(kSaveSuffix));
+    const std::wstring suffix = WideOf(std::string(kSaveSuffix));
     dialog.lpstrDefExt = suffix.c_str();
     dialog.Flags |= OFN_OVERWRITEPROMPT;
-    const KeptCursor cursor;
+    const Win32DialogCursor cursor;
     if (!::GetSaveFileNameW(&dialog)) {
         return std::nullopt;
     }

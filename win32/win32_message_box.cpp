@@ -3,7 +3,7 @@
 #include <string>
 
 #include "system/windows_text.h"
-#include "win32/cursors.h"
+#include "win32/win32_cursors.h"
 
 namespace flg2scn {
 
@@ -24,15 +24,15 @@ UINT IconStyle(MessageIcon icon) {
 }  // namespace
 
 void Win32MessageBox::Tell(std::string_view text, std::string_view title, MessageIcon icon) {
-    const KeptCursor cursor;
-    ::MessageBoxW(owner_, Wide(std::string(text)).c_str(), Wide(std::string(title)).c_str(),
+    const Win32DialogCursor cursor;
+    ::MessageBoxW(owner_, WideOf(std::string(text)).c_str(), WideOf(std::string(title)).c_str(),
                   MB_OK | IconStyle(icon));
 }
 
 SaveChoice Win32MessageBox::AskToSave(std::string_view text, std::string_view title) {
-    const KeptCursor cursor;
-    switch (::MessageBoxW(owner_, Wide(std::string(text)).c_str(), Wide(std::string(title)).c_str(),
-                          MB_YESNOCANCEL | MB_ICONWARNING)) {
+    const Win32DialogCursor cursor;
+    switch (::MessageBoxW(owner_, WideOf(std::string(text)).c_str(),
+                          WideOf(std::string(title)).c_str(), MB_YESNOCANCEL | MB_ICONWARNING)) {
         case IDYES:
             return SaveChoice::kSave;
         case IDNO:

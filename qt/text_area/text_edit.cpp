@@ -14,7 +14,7 @@
 #include <iterator>
 #include <utility>
 
-#include "qt/busy_cursor.h"
+#include "qt/qt_cursors.h"
 #include "qt/text_area/selection_mime_data.h"
 #include "qt/text_area/text_blocks.h"
 
@@ -205,7 +205,7 @@ void TextEdit::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void TextEdit::undoOrRedo(bool undo) {
-    const BusyCursor busy;
+    const QtBusyCursor busy;
     MakeOfferedTextNow(document());
     const int blocks = document()->blockCount();
     undo ? this->undo() : redo();
@@ -244,7 +244,7 @@ void TextEdit::insertFromMimeData(const QMimeData* source) {
     if (isReadOnly()) {
         return;
     }
-    const BusyCursor busy;
+    const QtBusyCursor busy;
     const WidgetText pasted = ToWidgetText(source->text().toStdU16String(), LineBreaks::kPasted);
     MakeOfferedTextNow(document());
     QTextCursor cursor = textCursor();

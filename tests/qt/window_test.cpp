@@ -2,11 +2,11 @@
 #include <QtWidgets>
 #include <functional>
 
-#include "qt/busy_cursor.h"
-#include "qt/file_names.h"
 #include "qt/main_window.h"
+#include "qt/qt_cursors.h"
 #include "qt/qt_file_dialog.h"
 #include "qt/qt_message_box.h"
+#include "qt/qt_text.h"
 #include "qt/startup_messages.h"
 #include "qt/text_area/selection_mime_data.h"
 #include "qt/text_area/symbol_names.h"
@@ -422,7 +422,7 @@ class WindowTest : public QObject {
     // Plain text, so that a header or a file name that looks like markup shows as it
     // is; the ordinary cursor while the box waits for the user in busy work.
     void realMessageBoxes() {
-        const BusyCursor working;
+        const QtBusyCursor working;
         for (const auto& [icon, shown] : {std::pair{MessageIcon::kError, QMessageBox::Critical},
                                           {MessageIcon::kWarning, QMessageBox::Warning},
                                           {MessageIcon::kInformation, QMessageBox::Information}}) {
@@ -457,7 +457,7 @@ class WindowTest : public QObject {
     // cancelled with a name typed chooses nothing.
     void realFileDialog() {
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-        const BusyCursor working;
+        const QtBusyCursor working;
         test::TempDir dir;
         test::WriteBytes(dir.Path("start.flg"), "");
         std::filesystem::create_directory(dir.Path("s"));  // where the save dialog starts

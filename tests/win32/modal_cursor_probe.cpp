@@ -11,7 +11,7 @@
 #include <functional>
 #include <string_view>
 
-#include "win32/cursors.h"
+#include "win32/win32_cursors.h"
 #include "win32/win32_file_dialog.h"
 #include "win32/win32_message_box.h"
 
@@ -59,7 +59,7 @@ int wmain() {
     const HCURSOR busy = ::LoadCursorW(nullptr, IDC_WAIT);
     int failed = 0;
     for (const auto& one : cases) {
-        const flg2scn::BusyCursor working;
+        const flg2scn::Win32BusyCursor working;
         ::SetTimer(owner, kTimer, 100, CloseBox);
         one.show();
         ::KillTimer(owner, kTimer);

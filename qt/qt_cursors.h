@@ -6,30 +6,30 @@ namespace flg2scn {
 
 // The busy cursor over the whole application while it lives: work on a large
 // text keeps the window from answering for a while.
-class BusyCursor {
+class QtBusyCursor {
   public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
+    QtBusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~QtBusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    QtBusyCursor(const QtBusyCursor&) = delete;
+    QtBusyCursor& operator=(const QtBusyCursor&) = delete;
 };
 
 // The ordinary cursor while it lives, when a busy cursor shows: for a dialog that
 // waits for the user in the middle of busy work.
-class IdleCursor {
+class QtDialogCursor {
   public:
-    IdleCursor() : busy_(QGuiApplication::overrideCursor() != nullptr) {
+    QtDialogCursor() : busy_(QGuiApplication::overrideCursor() != nullptr) {
         if (busy_) {
             QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
         }
     }
-    ~IdleCursor() {
+    ~QtDialogCursor() {
         if (busy_) {
             QGuiApplication::restoreOverrideCursor();
         }
     }
-    IdleCursor(const IdleCursor&) = delete;
-    IdleCursor& operator=(const IdleCursor&) = delete;
+    QtDialogCursor(const QtDialogCursor&) = delete;
+    QtDialogCursor& operator=(const QtDialogCursor&) = delete;
 
   private:
     const bool busy_;

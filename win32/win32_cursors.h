@@ -7,12 +7,12 @@ namespace flg2scn {
 // The cursor as it was before a modal box or dialog, back once it closes: the box
 // shows its own, and a command that asks in the middle of busy work (a Load's
 // file dialog) must look busy again for the rest of it.
-class KeptCursor {
+class Win32DialogCursor {
   public:
-    KeptCursor() : kept_(::GetCursor()) {}
-    ~KeptCursor() { ::SetCursor(kept_); }
-    KeptCursor(const KeptCursor&) = delete;
-    KeptCursor& operator=(const KeptCursor&) = delete;
+    Win32DialogCursor() : kept_(::GetCursor()) {}
+    ~Win32DialogCursor() { ::SetCursor(kept_); }
+    Win32DialogCursor(const Win32DialogCursor&) = delete;
+    Win32DialogCursor& operator=(const Win32DialogCursor&) = delete;
 
   private:
     HCURSOR kept_;
@@ -20,12 +20,12 @@ class KeptCursor {
 
 // The busy cursor while it lives, the one before it back after. The thread
 // handles no messages while it works, so nothing sets another cursor meanwhile.
-class BusyCursor {
+class Win32BusyCursor {
   public:
-    BusyCursor() { ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT)); }
+    Win32BusyCursor() { ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT)); }
 
   private:
-    KeptCursor before_;
+    Win32DialogCursor before_;
 };
 
 }  // namespace flg2scn

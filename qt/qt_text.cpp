@@ -1,4 +1,4 @@
-#include "qt/file_names.h"
+#include "qt/qt_text.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -37,6 +37,10 @@ std::filesystem::path ArgumentPath(int argc, const char* const argv[], const QSt
     }
 #endif
     return ToPath(QFileInfo(decoded).absoluteFilePath());
+}
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString ToQString(const std::filesystem::path& name) {

@@ -3,9 +3,12 @@
 #include <QString>
 #include <QUrl>
 #include <filesystem>
+#include <string_view>
 
 namespace flg2scn {
 
+// A UTF-8 text (the window's fixed data, a message) as Qt takes it.
+QString ToQString(std::string_view text);
 // A file name as Qt holds it, in the platform's own form, and back: the bytes
 // that Qt opens the file by on Unix, UTF-16 on Windows.
 std::filesystem::path ToPath(const QString& name);
