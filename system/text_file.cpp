@@ -4,7 +4,6 @@
 #include "system/file_system.h"
 #include "system/replacement_file.h"
 #include "vb6/code_page.h"
-#include "vb6/line_reading.h"
 
 namespace flg2scn {
 
@@ -17,22 +16,6 @@ std::string TextFileBytes(std::u16string_view text) {
     std::string bytes = EncodeText(text);
     bytes += "\r\n";
     return bytes;
-}
-
-namespace {
-
-std::string BytesToWrite(const std::string& path, std::u16string_view text) {
-    try {
-        return TextFileBytes(text);
-    } catch (const UnencodableCharacter& error) {
-        throw FileError(FileError::Operation::kWrite, path, error.what());
-    }
-}
-
-}  // namespace
-
-std::u16string ReadTextFile(const std::filesystem::path& path, std::size_t max_bytes) {
-    return DecodeLines(ReadFileBytes(Utf8Name(path), max_bytes));
 }
 
 void ReplaceFileBytes(const std::string& path, std::string_view bytes) {
@@ -51,11 +34,6 @@ void ReplaceFileBytes(const std::string& path, std::string_view bytes) {
             throw WriteError(path, error);
         }
     }
-}
-
-void WriteTextFile(const std::filesystem::path& path, std::u16string_view text) {
-    const std::string name = Utf8Name(path);
-    ReplaceFileBytes(name, BytesToWrite(name, text));
 }
 
 }  // namespace flg2scn

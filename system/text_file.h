@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -13,11 +12,6 @@ namespace flg2scn {
 // the name's own bytes.
 std::string Utf8Name(const std::filesystem::path& path);
 
-// A text file as the sequential file rules read it: its lines, each followed by
-// CR LF, in the code page (see DecodeLines). Failures are FileErrors.
-std::u16string ReadTextFile(const std::filesystem::path& path,
-                            std::size_t max_bytes = kMaxTextFileBytes);
-
 // The bytes that writing `text` to a file puts there: the text, then CR LF, in the
 // code page. A character the code page cannot hold is an UnencodableCharacter.
 std::string TextFileBytes(std::u16string_view text);
@@ -25,9 +19,5 @@ std::string TextFileBytes(std::u16string_view text);
 // Writes `bytes` over the file `path` atomically: after a failure any old file is
 // as it was, and after a power cut the old file or the whole new one is there.
 void ReplaceFileBytes(const std::string& path, std::string_view bytes);
-
-// Writes TextFileBytes(text) over `path` atomically. An unencodable character is
-// a FileError naming its line and column, and nothing is written.
-void WriteTextFile(const std::filesystem::path& path, std::u16string_view text);
 
 }  // namespace flg2scn

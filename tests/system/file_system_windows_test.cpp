@@ -30,7 +30,7 @@ TEST(ReplacementFileWindows, RefusedTargetsKeepTheirContents) {
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     for (const std::string& target : {read_only, held}) {
         try {
-            WriteTextFile(target, u"new");
+            ReplaceFileBytes(target, "new");
             ADD_FAILURE() << target << " was written";
         } catch (const FileError& error) {
             EXPECT_EQ(error.reason, "Permission denied") << target;
@@ -54,23 +54,23 @@ TEST(ReplacementFileWindows, TheHiddenNameOfAWriterCutOffIsTakenBack) {
     const HANDLE live = ::CreateFileA(hidden.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(live, INVALID_HANDLE_VALUE);
-    WriteTextFile(target, u"one");
+    ReplaceFileBytes(target, "one");
     ::CloseHandle(live);
-    EXPECT_EQ(test::ReadBytes(target) + test::ReadBytes(hidden), "one\r\ncut off");
-    WriteTextFile(target, u"two");
-    EXPECT_EQ(test::ReadBytes(target), "two\r\n");
+    EXPECT_EQ(test::ReadBytes(target) + test::ReadBytes(hidden), "onecut off");
+    ReplaceFileBytes(target, "two");
+    EXPECT_EQ(test::ReadBytes(target), "two");
     EXPECT_EQ(dir.Names(), "a.scn");
     // One that cannot be replaced (here a folder) is left, and a random name taken.
     ASSERT_TRUE(std::filesystem::create_directory(hidden));
-    WriteTextFile(target, u"three");
-    EXPECT_EQ(test::ReadBytes(target), "three\r\n");
+    ReplaceFileBytes(target, "three");
+    EXPECT_EQ(test::ReadBytes(target), "three");
     EXPECT_EQ(dir.Names(), ".a.scn.flg2scn a.scn");
     // New contents given up go, though still open.
     {
         ReplacementFile given_up(target);
         given_up.Write("four");
     }
-    EXPECT_EQ(test::ReadBytes(target), "three\r\n");
+    EXPECT_EQ(test::ReadBytes(target), "three");
     EXPECT_EQ(dir.Names(), ".a.scn.flg2scn a.scn");
 }
 
@@ -78,12 +78,12 @@ TEST(ReplacementFileWindows, TheHiddenNameOfAWriterCutOffIsTakenBack) {
 // file is replaced; a device is written in place.
 TEST(ReplacementFileWindows, NamesOutsideTheAnsiCodePageAndDevices) {
     test::TempDir dir;
-    WriteTextFile("NUL", u"x");
+    ReplaceFileBytes("NUL", "x");
     const std::u8string name = u8"\u03A9-\u65E5\u672C.scn";
     const std::filesystem::path path = dir.path() / name;
-    WriteTextFile(path, u"old");
-    WriteTextFile(path, u"#\u00E9");
-    EXPECT_EQ(ReadTextFile(path), u"#\u00E9\r\n");
+    ReplaceFileBytes(Utf8Name(path), "old");
+    ReplaceFileBytes(Utf8Name(path), "#\xE9\r\n");
+    EXPECT_EQ(ReadFileBytes(Utf8Name(path), 16), "#\xE9\r\n");
     EXPECT_EQ(std::filesystem::file_size(dir.path() / name), 4U);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
                             std::filesystem::directory_iterator()),

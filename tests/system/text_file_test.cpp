@@ -14,6 +14,7 @@
 #include "support/temp_dir.h"
 #include "system/file_error.h"
 #include "system/file_handle.h"
+#include "system/file_reading.h"
 #include "system/replacement_file.h"
 
 namespace flg2scn {
@@ -43,32 +44,32 @@ TEST(TextFileReading, LinesOrTheReasonWhyNot) {
     WriteBytes(dir.Path("mib"), "");
     std::filesystem::resize_file(dir.Path("mib"), (1 << 20) + 1);
     // clang-format off
-    const std::tuple<std::string, std::size_t, std::u16string, std::string> samples[] = {
-        {"a.flg", 1024, u"#A\r\n<1 2 3>\n<4 5 6>\r\n", ""}, {"empty", 1024, u"", ""},
-        {"kib", 1024, std::u16string(1024, u'x') + u"\r\n", ""},
-        {"kib", 1023, u"", "the file is larger than 1023 bytes"},
-        {"mib", 1 << 20, u"", "the file is larger than 1 MiB"},
-        {"missing", 1024, u"", "No such file or directory"}, {".", 1024, u"", "Is a directory"},
-        {"fifo", 1024, u"", "not a regular file"}, {"/dev/null", 1024, u"", "not a regular file"}};
+    const std::tuple<std::string, std::size_t, std::string, std::string> samples[] = {
+        {"a.flg", 1024, "#A\r<1 2 3>\n<4 5 6>", ""}, {"empty", 1024, "", ""},
+        {"kib", 1024, std::string(1024, 'x'), ""},
+        {"kib", 1023, "", "the file is larger than 1023 bytes"},
+        {"mib", 1 << 20, "", "the file is larger than 1 MiB"},
+        {"missing", 1024, "", "No such file or directory"}, {".", 1024, "", "Is a directory"},
+        {"fifo", 1024, "", "not a regular file"}, {"/dev/null", 1024, "", "not a regular file"}};
     // clang-format on
     for (const auto& [name, max_bytes, text, reason] : samples) {
         const std::string path = name.starts_with('/') ? name : dir.Path(name);
-        std::u16string read;
-        EXPECT_EQ(FailureReason(path, [&, max = max_bytes] { read = ReadTextFile(path, max); }),
+        std::string read;
+        EXPECT_EQ(FailureReason(path, [&, max = max_bytes] { read = ReadFileBytes(path, max); }),
                   reason);
         EXPECT_EQ(read, text) << name;
     }
 }
 
-TEST(TextFileWriting, WritesTheTextAndCrLfKeepingModeOwnerAndLinks) {
+TEST(TextFileWriting, WritesTheBytesKeepingModeOwnerAndLinks) {
     test::TempDir dir;
     WriteBytes(dir.Path("target.scn"), "old");
     ASSERT_EQ(::chmod(dir.Path("target.scn").c_str(), 0640), 0);
     std::filesystem::create_symlink("target.scn", dir.Path("link.scn"));
     std::filesystem::create_symlink("created.scn", dir.Path("dangling.scn"));
-    WriteTextFile(dir.Path("link.scn"), u"\u20AC\r\nb");
-    WriteTextFile(dir.Path("dangling.scn"), u"");
-    WriteTextFile("/dev/null", u"x");  // a device is written in place
+    ReplaceFileBytes(dir.Path("link.scn"), "\x80\r\nb\r\n");
+    ReplaceFileBytes(dir.Path("dangling.scn"), "\r\n");
+    ReplaceFileBytes("/dev/null", "x");  // a device is written in place
     EXPECT_EQ(ReadBytes(dir.Path("target.scn")), "\x80\r\nb\r\n");
     EXPECT_EQ(ReadBytes(dir.Path("created.scn")), "\r\n");
     EXPECT_EQ(std::filesystem::status(dir.Path("target.scn")).permissions(),
@@ -84,7 +85,7 @@ TEST(TextFileWriting, WritesTheTextAndCrLfKeepingModeOwnerAndLinks) {
     for (const auto& [uid, gid] : {std::pair<uid_t, gid_t>{65534, 0}, {0, 65533}}) {
         if (::geteuid() == 0) {
             ASSERT_EQ(::chown(dir.Path("target.scn").c_str(), uid, gid), 0);
-            WriteTextFile(dir.Path("target.scn"), u"new");
+            ReplaceFileBytes(dir.Path("target.scn"), "new");
             struct stat status {};
             ASSERT_EQ(::stat(dir.Path("target.scn").c_str(), &status), 0);
             EXPECT_EQ(std::pair(status.st_uid, status.st_gid), std::pair(uid, gid));
@@ -105,29 +106,28 @@ TEST(TextFileWriting, AFailureLeavesTheOldFileAndNoOther) {
     ASSERT_EQ(::chmod(locked.path().c_str(), 0500), 0);
     const bool immutable = std::system(("chattr +i " + old + " 2>/dev/null").c_str()) == 0;
     // clang-format off
-    const std::tuple<std::string, std::u16string, std::string> failures[] = {
-        {old, u"ok\r\n\u4E2D", "line 2, column 1: the character U+4E2D has no place in the "
-                               "Windows-1252 code page"},
-        {"/dev/full", u"x", "No space left on device"},
-        {dir.Path("fifo"), u"x", "no program is reading from it"},  // and no waiting
-        {dir.Path("missing/a.scn"), u"x", "No such file or directory"},
-        {dir.path().string(), u"x", "Is a directory"},
-        {::geteuid() == 0 ? "/sys/flg2scn.scn" : locked.Path("a.scn"), u"x",
+    const std::tuple<std::string, std::string, std::string> failures[] = {
+        {"/dev/full", "x", "No space left on device"},
+        {dir.Path("fifo"), "x", "no program is reading from it"},  // and no waiting
+        {dir.Path("missing/a.scn"), "x", "No such file or directory"},
+        {dir.path().string(), "x", "Is a directory"},
+        {::geteuid() == 0 ? "/sys/flg2scn.scn" : locked.Path("a.scn"), "x",
          "the folder " + (::geteuid() == 0 ? "/sys" : locked.path().string()) +
              " cannot be written to (Permission denied)"},
-        {immutable ? old : "/dev/null", u"x", immutable ? "Permission denied" : ""},
-        {dir.Path("read-only.scn"), u"", ::geteuid() == 0 ? "" : "Permission denied"}};
+        {immutable ? old : "/dev/null", "x", immutable ? "Permission denied" : ""},
+        {dir.Path("read-only.scn"), "new", ::geteuid() == 0 ? "" : "Permission denied"}};
     // clang-format on
     for (const auto& [path, text, reason] : failures) {
-        EXPECT_EQ(FailureReason(path, [&path = path, &text = text] { WriteTextFile(path, text); }),
-                  reason)
+        EXPECT_EQ(
+            FailureReason(path, [&path = path, &bytes = text] { ReplaceFileBytes(path, bytes); }),
+            reason)
             << path;
     }
     if (immutable) {
         ASSERT_EQ(std::system(("chattr -i " + old).c_str()), 0);
     }
     EXPECT_EQ(ReadBytes(old), "old");
-    EXPECT_EQ(ReadBytes(dir.Path("read-only.scn")), ::geteuid() == 0 ? "\r\n" : "old");
+    EXPECT_EQ(ReadBytes(dir.Path("read-only.scn")), ::geteuid() == 0 ? "new" : "old");
     EXPECT_EQ(dir.Names(), "fifo old.scn read-only.scn");
 }
 
@@ -156,7 +156,7 @@ TEST(TextFileWriting, ASaveStoppedHalfwayLeavesTheOldFile) {
         const rlimit limit{4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         std::signal(SIGXFSZ, SIG_IGN);
-        ::_exit(FailureReason(path, [&] { WriteTextFile(path, std::u16string(100000, u'n')); }) ==
+        ::_exit(FailureReason(path, [&] { ReplaceFileBytes(path, std::string(100000, 'n')); }) ==
                 "File too large");
     }
     int status = 0;
@@ -176,8 +176,8 @@ TEST(TextFileWriting, TheNextSaveTakesAwayWhatACutOffOneLeft) {
         WriteBytes(dir.Path(".a.scn.flg2scn"), "left");
         const FileHandle held(::open(dir.Path(".a.scn.flg2scn").c_str(), O_RDONLY));
         ASSERT_EQ(live ? ::flock(held.get(), LOCK_EX) : 0, 0);
-        WriteTextFile(dir.Path("a.scn"), u"new");
-        EXPECT_EQ(ReadBytes(dir.Path("a.scn")), "new\r\n");
+        ReplaceFileBytes(dir.Path("a.scn"), "new");
+        EXPECT_EQ(ReadBytes(dir.Path("a.scn")), "new");
         EXPECT_EQ(dir.Names(), live ? ".a.scn.flg2scn a.scn" : "a.scn");
     }
 }
