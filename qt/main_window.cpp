@@ -14,7 +14,6 @@
 #include <QUrl>
 #include <QWindow>
 
-#include "commands/menu_actions.h"
 #include "commands/window_layout.h"
 #include "qt/qt_cursors.h"
 #include "qt/qt_file_dialog.h"
@@ -59,8 +58,7 @@ MainWindow::MainWindow(std::unique_ptr<MessageBoxService> messages,
     setAcceptDrops(true);
     setWindowTitle(ToQString(kWindowCaption));
     createTextArea();
-    file_commands_ =
-        std::make_unique<FileCommands>(*text_area_, *file_dialog_, *messages_, disk_files_);
+    commands_ = std::make_unique<WindowCommands>(*text_area_, *file_dialog_, *messages_);
     createMenus();
     setStartSize();
 }
@@ -121,19 +119,17 @@ void MainWindow::runCommand(const std::function<void()>& command) {
 
 // Exit closes as the close button does, by closeEvent.
 void MainWindow::runMenuAction(MenuAction action) {
-    runCommand([this, action] {
-        RunMenuAction(action, *file_commands_, *text_area_, *messages_, [this] { close(); });
-    });
+    runCommand([this, action] { commands_->Run(action, [this] { close(); }); });
 }
 
 void MainWindow::openFile(const std::filesystem::path& file) {
-    runCommand([this, &file] { file_commands_->LoadFile(file); });
+    runCommand([this, &file] { commands_->files().LoadFile(file); });
 }
 
 // Exit, the close button and the end of the session all come here.
 void MainWindow::closeEvent(QCloseEvent* event) {
     bool may_close = false;
-    runCommand([&] { may_close = file_commands_->MayClose(); });
+    runCommand([&] { may_close = commands_->files().MayClose(); });
     if (may_close) {
         event->accept();
     } else {

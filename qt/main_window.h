@@ -5,9 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "commands/disk_files.h"
-#include "commands/file_commands.h"
 #include "commands/services.h"
+#include "commands/window_commands.h"
 #include "commands/window_layout.h"
 #include "qt/text_area/qt_text_area.h"
 
@@ -53,8 +52,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<QtTextArea> text_area_;
     std::unique_ptr<MessageBoxService> messages_;
     std::unique_ptr<FileDialog> file_dialog_;
-    DiskFiles disk_files_;
-    std::unique_ptr<FileCommands> file_commands_;
+    std::unique_ptr<WindowCommands> commands_;
     std::filesystem::path file_when_shown_;
 };
 

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "commands/menu_actions.h"
 #include "commands/window_layout.h"
 #include "system/windows_text.h"
 #include "win32/win32_cursors.h"
@@ -97,7 +96,7 @@ int Win32Window::Run(int show, const std::filesystem::path& file) {
     ::UpdateWindow(window_);
     if (!file.empty()) {
         const Win32BusyCursor busy;
-        commands_->LoadFile(file);
+        commands_->files().LoadFile(file);
     }
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -133,7 +132,7 @@ void Win32Window::Created(HWND window) {
     text_area_ = std::make_unique<EditTextArea>(edit_);
     messages_ = std::make_unique<Win32MessageBox>(window);
     dialog_ = std::make_unique<Win32FileDialog>(window);
-    commands_ = std::make_unique<FileCommands>(*text_area_, *dialog_, *messages_, disk_files_);
+    commands_ = std::make_unique<WindowCommands>(*text_area_, *dialog_, *messages_);
     ::DragAcceptFiles(window, TRUE);
 }
 
@@ -161,8 +160,7 @@ void Win32Window::RunMenuEntry(int id) {
         return;
     }
     const Win32BusyCursor busy;
-    RunMenuAction(kMenuEntries[index].action, *commands_, *text_area_, *messages_,
-                  [this] { ::PostMessageW(window_, WM_CLOSE, 0, 0); });
+    commands_->Run(kMenuEntries[index].action, [this] { ::PostMessageW(window_, WM_CLOSE, 0, 0); });
 }
 
 LRESULT Win32Window::Handle(UINT message, WPARAM w, LPARAM l) {
@@ -196,14 +194,14 @@ LRESULT Win32Window::Handle(UINT message, WPARAM w, LPARAM l) {
                 name.resize(::DragQueryFileW(drop, 0, name.data(), static_cast<UINT>(name.size())));
                 ::DragFinish(drop);
                 const Win32BusyCursor busy;
-                commands_->LoadFile(name);
+                commands_->files().LoadFile(name);
             } else {
                 ::DragFinish(drop);
             }
             return 0;
         }
         case WM_CLOSE:
-            if (commands_->MayClose()) {
+            if (commands_->files().MayClose()) {
                 ::DestroyWindow(window_);
             }
             return 0;

@@ -5,8 +5,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "commands/disk_files.h"
-#include "commands/file_commands.h"
+#include "commands/window_commands.h"
 #include "win32/edit_text_area.h"
 #include "win32/win32_file_dialog.h"
 #include "win32/win32_message_box.h"
@@ -46,8 +45,7 @@ class Win32Window {
     std::unique_ptr<EditTextArea> text_area_;
     std::unique_ptr<Win32MessageBox> messages_;
     std::unique_ptr<Win32FileDialog> dialog_;
-    DiskFiles disk_files_;
-    std::unique_ptr<FileCommands> commands_;
+    std::unique_ptr<WindowCommands> commands_;
 };
 
 }  // namespace flg2scn

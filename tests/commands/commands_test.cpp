@@ -8,7 +8,7 @@
 #include "commands/control_symbols.h"
 #include "commands/convert_command.h"
 #include "commands/file_commands.h"
-#include "commands/menu_actions.h"
+#include "commands/window_commands.h"
 #include "commands/window_layout.h"
 #include "support/harbour.h"
 #include "support/recording_services.h"
@@ -140,7 +140,7 @@ TEST(FileCommands, MayCloseAsksToSaveAChangedText) {
 
 // Every entry of the menu, chosen, runs its command through the services: what
 // the text, the dialogs, the message boxes and the window then show.
-TEST(MenuActions, EachEntryRunsItsCommand) {
+TEST(WindowCommands, EachMenuEntryRunsItsCommand) {
     // clang-format off
     const std::map<std::string_view, std::tuple<std::u16string, std::string, std::size_t, bool>>
         outcomes = {
@@ -157,9 +157,10 @@ TEST(MenuActions, EachEntryRunsItsCommand) {
         test::RecordingMessageBox messages;
         test::MemoryFiles store;
         store.files = {{"a.flg", "#A\r\n"}};
-        FileCommands files(text_area, dialog, messages, store);
         bool closed = false;
-        RunMenuAction(entry.action, files, text_area, messages, [&] { closed = true; });
+        WindowCommands(text_area, dialog, messages, &store).Run(entry.action, [&] {
+            closed = true;
+        });
         const auto& [text, asked, shown, closes] = outcomes.at(entry.name);
         EXPECT_EQ(text_area.text, text) << entry.name;
         EXPECT_EQ(dialog.asked, asked.empty() ? std::vector<std::string>() : std::vector{asked})

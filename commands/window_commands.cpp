@@ -1,27 +1,26 @@
-#include "commands/menu_actions.h"
+#include "commands/window_commands.h"
 
 #include "commands/convert_command.h"
 #include "commands/messages.h"
 
 namespace flg2scn {
 
-void RunMenuAction(MenuAction action, FileCommands& files, TextArea& text_area,
-                   MessageBoxService& messages, const std::function<void()>& close) {
+void WindowCommands::Run(MenuAction action, const std::function<void()>& close) {
     switch (action) {
         case MenuAction::kLoad:
-            files.Load();
+            files_.Load();
             break;
         case MenuAction::kSave:
-            files.Save();
+            files_.Save();
             break;
         case MenuAction::kExit:
             close();
             break;
         case MenuAction::kConvert:
-            ConvertCommand(text_area, messages);
+            ConvertCommand(text_area_, messages_);
             break;
         case MenuAction::kAbout:
-            TellAbout(messages);
+            TellAbout(messages_);
             break;
         case MenuAction::kFileMenu:
         case MenuAction::kNone:
