@@ -39,6 +39,16 @@ enum class MessageIcon { kError, kWarning, kInformation };
 // What the user answers when asked whether to save the text.
 enum class SaveChoice { kSave, kDiscard, kCancel };
 
+// The answer that the button `pressed` gives, where `save` and `discard` are the
+// toolkit's buttons for those: any other, or closing the box, cancels.
+template <typename Button>
+constexpr SaveChoice SaveChoiceOf(Button pressed, Button save, Button discard) {
+    if (pressed == save) {
+        return SaveChoice::kSave;
+    }
+    return pressed == discard ? SaveChoice::kDiscard : SaveChoice::kCancel;
+}
+
 // Modal message boxes. Texts are UTF-8; a CR LF in a text breaks it into lines.
 // Not named MessageBox, which winuser.h defines as a macro.
 class MessageBoxService {

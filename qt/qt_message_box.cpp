@@ -41,15 +41,9 @@ void QtMessageBox::Tell(std::string_view text, std::string_view title, MessageIc
 }
 
 SaveChoice QtMessageBox::AskToSave(std::string_view text, std::string_view title) {
-    switch (show(text, title, QMessageBox::Warning,
-                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel)) {
-        case QMessageBox::Save:
-            return SaveChoice::kSave;
-        case QMessageBox::Discard:
-            return SaveChoice::kDiscard;
-        default:
-            return SaveChoice::kCancel;
-    }
+    return SaveChoiceOf(show(text, title, QMessageBox::Warning,
+                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel),
+                        QMessageBox::Save, QMessageBox::Discard);
 }
 
 }  // namespace flg2scn

@@ -96,7 +96,7 @@ int Win32Window::Run(int show, const std::filesystem::path& file) {
     ::UpdateWindow(window_);
     if (!file.empty()) {
         const Win32BusyCursor busy;
-        commands_->files().LoadFile(file);
+        services_->commands.files().LoadFile(file);
     }
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -129,10 +129,7 @@ void Win32Window::Created(HWND window) {
     SetTextFont(::GetDeviceCaps(screen, LOGPIXELSY));
     ::ReleaseDC(window, screen);
     keys_ = MakeKeys();
-    text_area_ = std::make_unique<EditTextArea>(edit_);
-    messages_ = std::make_unique<Win32MessageBox>(window);
-    dialog_ = std::make_unique<Win32FileDialog>(window);
-    commands_ = std::make_unique<WindowCommands>(*text_area_, *dialog_, *messages_);
+    services_ = std::make_unique<Services>(window, edit_);
     ::DragAcceptFiles(window, TRUE);
 }
 
@@ -160,7 +157,8 @@ void Win32Window::RunMenuEntry(int id) {
         return;
     }
     const Win32BusyCursor busy;
-    commands_->Run(kMenuEntries[index].action, [this] { ::PostMessageW(window_, WM_CLOSE, 0, 0); });
+    services_->commands.Run(kMenuEntries[index].action,
+                            [this] { ::PostMessageW(window_, WM_CLOSE, 0, 0); });
 }
 
 LRESULT Win32Window::Handle(UINT message, WPARAM w, LPARAM l) {
@@ -194,14 +192,14 @@ LRESULT Win32Window::Handle(UINT message, WPARAM w, LPARAM l) {
                 name.resize(::DragQueryFileW(drop, 0, name.data(), static_cast<UINT>(name.size())));
                 ::DragFinish(drop);
                 const Win32BusyCursor busy;
-                commands_->files().LoadFile(name);
+                services_->commands.files().LoadFile(name);
             } else {
                 ::DragFinish(drop);
             }
             return 0;
         }
         case WM_CLOSE:
-            if (commands_->files().MayClose()) {
+            if (services_->commands.files().MayClose()) {
                 ::DestroyWindow(window_);
             }
             return 0;

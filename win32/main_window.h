@@ -42,10 +42,20 @@ class Win32Window {
     HWND edit_ = nullptr;
     HFONT font_ = nullptr;
     HACCEL keys_ = nullptr;
-    std::unique_ptr<EditTextArea> text_area_;
-    std::unique_ptr<Win32MessageBox> messages_;
-    std::unique_ptr<Win32FileDialog> dialog_;
-    std::unique_ptr<WindowCommands> commands_;
+    // The services over the window and its EDIT control, and the commands over
+    // them: made together once the controls exist.
+    struct Services {
+        Services(HWND window, HWND edit)
+            : text_area(edit),
+              messages(window),
+              dialog(window),
+              commands(text_area, dialog, messages) {}
+        EditTextArea text_area;
+        Win32MessageBox messages;
+        Win32FileDialog dialog;
+        WindowCommands commands;
+    };
+    std::unique_ptr<Services> services_;
 };
 
 }  // namespace flg2scn

@@ -31,15 +31,10 @@ void Win32MessageBox::Tell(std::string_view text, std::string_view title, Messag
 
 SaveChoice Win32MessageBox::AskToSave(std::string_view text, std::string_view title) {
     const Win32DialogCursor cursor;
-    switch (::MessageBoxW(owner_, WideOf(std::string(text)).c_str(),
-                          WideOf(std::string(title)).c_str(), MB_YESNOCANCEL | MB_ICONWARNING)) {
-        case IDYES:
-            return SaveChoice::kSave;
-        case IDNO:
-            return SaveChoice::kDiscard;
-        default:
-            return SaveChoice::kCancel;
-    }
+    return SaveChoiceOf(
+        ::MessageBoxW(owner_, WideOf(std::string(text)).c_str(), WideOf(std::string(title)).c_str(),
+                      MB_YESNOCANCEL | MB_ICONWARNING),
+        IDYES, IDNO);
 }
 
 }  // namespace flg2scn

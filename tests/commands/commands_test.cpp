@@ -181,6 +181,17 @@ TEST(WindowLayout, TwipsToPixelsAndShortcutTexts) {
     EXPECT_EQ(ShortcutText('O') + "|" + ShortcutText('\0'), "Ctrl+O|");
 }
 
+// The button pressed in the question before closing: any but Save and Discard cancels.
+TEST(SaveChoiceOf, SaveDiscardOrCancel) {
+    const std::tuple<int, SaveChoice> rows[] = {{6, SaveChoice::kSave},
+                                                {7, SaveChoice::kDiscard},
+                                                {2, SaveChoice::kCancel},
+                                                {0, SaveChoice::kCancel}};
+    for (const auto& [pressed, choice] : rows) {
+        EXPECT_EQ(SaveChoiceOf(pressed, 6, 7), choice) << pressed;
+    }
+}
+
 // Each control character and its symbol, both ways, and the name drawn for it;
 // other characters have none.
 TEST(ControlSymbols, BothWaysAndTheirNames) {

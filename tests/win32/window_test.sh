@@ -23,9 +23,12 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/flg2scn-win32.XXXXXX")
 xvfb=""
 # Wine's programs share one server per prefix, and with it the display that the
 # first of them found: the console programs tested before this one had none.
-# So this test has a server of its own, which ends with it.
+# So this test has a server of its own, which ends with it. A killed server
+# takes a moment to go, and a program started meanwhile may fail to start: each
+# kill waits until it has gone.
 wineserver -k 2>/dev/null
-trap 'wineserver -k 2>/dev/null; [ -n "$xvfb" ] && kill "$xvfb"; rm -rf "$work"' EXIT
+wineserver -w
+trap 'wineserver -k 2>/dev/null; wineserver -w; [ -n "$xvfb" ] && kill "$xvfb"; rm -rf "$work"' EXIT
 cd "$work" || exit 1
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 3>display 2>/dev/null &
