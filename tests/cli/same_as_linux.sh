@@ -60,6 +60,7 @@ missing.flg folder|
 -o named.scn -|#Piped
 old.flg|
 -o folder harbour.flg|
+-o harbour.flg harbour.flg|
 --version|
 -v|
 --help|
