@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The Windows zip: the window and flg2scn-cli, each importing only DLLs that
-# Windows ships, with the icon and version information (and the window its
+# The Windows zip: one folder, flg2scn-VERSION, holding the window and
+# flg2scn-cli, each importing only DLLs that Windows ships, with the icon and version information (and the window its
 # manifest, as a GUI program); the text files with CR LF line ends.
 #   windows_zip_test.sh ZIP
 set -euo pipefail
@@ -10,8 +10,11 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 cd "$work"
 cmake -E tar xf "$zip"
+folder=$(basename "$zip" -win64.zip)
+[ "$(ls)" = "$folder" ] || fail "the zip's top holds: $(ls | tr '\n' ' ')"
+cd "$folder"
 [ "$(ls | sort | tr '\n' ' ')" = "README.txt copyright.txt flg2scn-cli.exe flg2scn.exe " ] ||
-    fail "the zip holds: $(ls | tr '\n' ' ')"
+    fail "the zip's folder holds: $(ls | tr '\n' ' ')"
 for text in README.txt copyright.txt; do
     ! grep -q $'[^\r]$' "$text" && ! grep -q '^$' "$text" || fail "$text has a line without CR LF"
 done
@@ -34,4 +37,4 @@ grep -q 'RT_MANIFEST' <<<"$(x86_64-w64-mingw32-windres -i flg2scn.exe -J coff -O
 headers=$(x86_64-w64-mingw32-objdump -p flg2scn.exe)
 grep -q '^Subsystem.*(Windows GUI)' <<<"$headers" ||
     fail "flg2scn.exe is not a GUI program"
-echo "the zip holds both programs, alone, with their resources, and CR LF texts"
+echo "the zip holds one folder with both programs, alone, with their resources, and CR LF texts"
