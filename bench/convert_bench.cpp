@@ -90,7 +90,8 @@ void CliPathInProcess(benchmark::State& state) {
     const auto megabytes = static_cast<std::size_t>(state.range(0));
     const std::string& input = FlagFile(megabytes);
     for (auto _ : state) {
-        BatchConversion batch([](const std::string&, const ConversionFailure&) {});
+        BatchConversion batch(
+            [](const std::string&, const std::string&, const ConversionFailure*) {});
         batch.Convert(input, ScratchOutput());
         if (!batch.Finish()) {
             state.SkipWithError("the conversion failed");

@@ -76,7 +76,7 @@ void BatchConversion::Convert(const std::string& input, const std::string& outpu
         standard_output_of_ = standard_output_of_.value_or(input);
         standard_output_named_ = standard_output_named_ || output != kStandardStream;
     }
-    outcomes_.push_back({input, failure, std::nullopt});
+    outcomes_.push_back({input, output, failure, std::nullopt});
     if (batch_.size() > writes) {
         outcomes_.back().write = writes;
         written_.emplace(full_name, input);
@@ -103,10 +103,8 @@ void BatchConversion::Commit() {
         if (outcome.write && errors[*outcome.write]) {
             outcome.failure = ConversionFailure{errors[*outcome.write]->what(), ""};
         }
-        if (outcome.failure) {
-            all_converted_ = false;
-            on_failure_(outcome.input, *outcome.failure);
-        }
+        all_converted_ = all_converted_ && !outcome.failure;
+        on_outcome_(outcome.input, outcome.output, outcome.failure ? &*outcome.failure : nullptr);
     }
     outcomes_.clear();
 }

@@ -41,17 +41,18 @@ struct ConversionFailure {
 // input among them), is refused, so that nothing is lost; so is standard output
 // as the output of one file named for it and of any other file. The
 // writes are made durable together in groups (see FileBatch), a group at the
-// latest once it has been open for a second, and a failure is told, in the
-// files' order, once its group is written. Once a caught signal has come (see
+// latest once it has been open for a second, and each file's outcome is told,
+// in the files' order, once its group is written. Once a caught signal has come (see
 // CatchInterruptions), Convert stops with Interruption and writes nothing more;
 // Finish still writes the files converted before it.
 class BatchConversion {
   public:
-    using FailureHandler =
-        std::function<void(const std::string& input, const ConversionFailure& failure)>;
+    // Told for each file: its output, and why it failed (null if it converted).
+    using OutcomeHandler = std::function<void(const std::string& input, const std::string& output,
+                                              const ConversionFailure* failure)>;
 
-    explicit BatchConversion(FailureHandler on_failure)
-        : on_failure_(std::move(on_failure)),
+    explicit BatchConversion(OutcomeHandler on_outcome)
+        : on_outcome_(std::move(on_outcome)),
           standard_output_(IdentityOfOpen(StandardOutput())),
           standard_error_(IdentityOfOpen(StandardError())) {}
 
@@ -64,6 +65,7 @@ class BatchConversion {
     // it has one (standard output has none).
     struct Outcome {
         std::string input;
+        std::string output;
         std::optional<ConversionFailure> failure;
         std::optional<std::size_t> write;
     };
@@ -84,7 +86,7 @@ class BatchConversion {
                                                      const std::string& output, Stream stream);
     void Commit();
 
-    FailureHandler on_failure_;
+    OutcomeHandler on_outcome_;
     // The files that standard output and standard error were opened on.
     std::optional<FileIdentity> standard_output_;
     std::optional<FileIdentity> standard_error_;

@@ -33,6 +33,17 @@ constexpr const char* kUsage =
     "\n"
     "Exit status: 0 if every file converted, 1 if any failed, 2 for a usage error.\n";
 
+// For a double-click on the program, which gives it no file: what to do
+// instead, in a console that the user cannot type into.
+constexpr const char* kHowToStart =
+    "flg2scn-cli converts flag files (.flg) into scenario files (.scn).\n"
+    "\n"
+    "To use it, drop one or more .flg files on the icon of flg2scn-cli.exe:\n"
+    "each scenario is written beside its flag file. Or run it in a console\n"
+    "(cmd), for example: flg2scn-cli *.flg\n"
+    "\n"
+    "flg2scn-cli /? in a console tells more.\n";
+
 constexpr int kUsageError = 2;
 
 int UsageError(const std::string& problem) {
@@ -48,11 +59,12 @@ int Run(const std::vector<std::string>& args, std::string& done) {
     bool options_done = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (options_done || arg == "-" || !arg.starts_with('-')) {
+        const bool help = arg == "-h" || arg == "--help" || flg2scn::IsSystemHelpOption(arg);
+        if (options_done || arg == "-" || (!arg.starts_with('-') && !help)) {
             files.emplace_back(arg);
         } else if (arg == "--") {
             options_done = true;
-        } else if (arg == "-h" || arg == "--help") {
+        } else if (help) {
             std::fputs(kUsage, stdout);
             return 0;
         } else if (arg == "-v" || arg == "-V" || arg == "--version") {
@@ -72,6 +84,11 @@ int Run(const std::vector<std::string>& args, std::string& done) {
             return UsageError("unknown option " + std::string(arg));
         }
     }
+    const bool own_console = flg2scn::HasOwnConsole();
+    if (files.empty() && args.size() == 1 && own_console) {
+        std::fputs(kHowToStart, stdout);
+        return kUsageError;
+    }
     if (files.empty()) {
         return UsageError("no FILE given");
     }
@@ -82,15 +99,25 @@ int Run(const std::vector<std::string>& args, std::string& done) {
         return UsageError("-o needs an OUTPUT");
     }
 
+    // A failure is told on standard error; a console of the program's own, which
+    // shows nothing else, also lists each file converted.
     std::size_t failed = 0;
-    flg2scn::BatchConversion batch(
-        [&failed](const std::string& file, const flg2scn::ConversionFailure& failure) {
-            ++failed;
-            std::fprintf(stderr, "flg2scn-cli: %s: %s\n", file.c_str(), failure.message.c_str());
-            if (!failure.hint.empty()) {
-                std::fprintf(stderr, "flg2scn-cli: %s: %s\n", file.c_str(), failure.hint.c_str());
+    flg2scn::BatchConversion batch([&failed, own_console](
+                                       const std::string& file, const std::string& output,
+                                       const flg2scn::ConversionFailure* failure) {
+        if (failure == nullptr) {
+            if (own_console) {
+                std::printf("flg2scn-cli: %s: converted into %s\n", file.c_str(), output.c_str());
+                std::fflush(stdout);
             }
-        });
+            return;
+        }
+        ++failed;
+        std::fprintf(stderr, "flg2scn-cli: %s: %s\n", file.c_str(), failure->message.c_str());
+        if (!failure->hint.empty()) {
+            std::fprintf(stderr, "flg2scn-cli: %s: %s\n", file.c_str(), failure->hint.c_str());
+        }
+    });
     // Ctrl+C keeps the files converted before it, and ends the run as it would.
     flg2scn::CatchInterruptions();
     try {

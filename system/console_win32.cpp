@@ -20,11 +20,15 @@ void Write(HANDLE console, const std::string& utf8) {
 
 }  // namespace
 
-void KeepOwnConsoleOpen(const std::string& what_was_done) {
+bool HasOwnConsole() {
     // Only this process in the list: no shell that keeps the console open.
     DWORD processes[2];
-    if (::GetConsoleProcessList(processes, 2) != 1 || !IsConsole(STD_INPUT_HANDLE) ||
-        !IsConsole(STD_OUTPUT_HANDLE)) {
+    return ::GetConsoleProcessList(processes, 2) == 1 && IsConsole(STD_INPUT_HANDLE) &&
+           IsConsole(STD_OUTPUT_HANDLE);
+}
+
+void KeepOwnConsoleOpen(const std::string& what_was_done) {
+    if (!HasOwnConsole()) {
         return;
     }
     const HANDLE output = ::GetStdHandle(STD_OUTPUT_HANDLE);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace flg2scn {
@@ -12,5 +13,9 @@ namespace flg2scn {
 // none. One implementation for POSIX (program_arguments_posix.cpp), one for
 // Windows (program_arguments_win32.cpp).
 std::vector<std::string> ProgramArguments(int argc, char** argv);
+
+// Whether `argument` asks for help in the system's own way: /? on Windows, as
+// its programs take it; nothing on POSIX, where /? is a file name.
+bool IsSystemHelpOption(std::string_view argument);
 
 }  // namespace flg2scn

@@ -7,4 +7,8 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) {
     return {argv, argv + argc};
 }
 
+bool IsSystemHelpOption(std::string_view) {
+    return false;
+}
+
 }  // namespace flg2scn

@@ -51,8 +51,9 @@ bool LongNameMatches(std::wstring_view name, std::wstring_view pattern) {
 
 // The names that a pattern with * or ? in its last part matches, with the
 // pattern's folder before each, in the order of their names; none when it
-// matches nothing. As the C library of Windows programs expands them, . and ..
-// are left out and a hidden file is matched too.
+// matches nothing. Only files: a folder named like a flag file is no flag file.
+// As the C library of Windows programs expands them, a hidden file is matched
+// too.
 std::vector<std::wstring> Matches(const std::wstring& pattern) {
     const std::size_t folder_end = pattern.find_last_of(L"\\/:");
     const std::size_t name_start = folder_end == std::wstring::npos ? 0 : folder_end + 1;
@@ -68,7 +69,7 @@ std::vector<std::wstring> Matches(const std::wstring& pattern) {
     }
     do {
         const std::wstring name = found.cFileName;
-        if (name != L"." && name != L".." &&
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
             LongNameMatches(name, std::wstring_view(pattern).substr(name_start))) {
             names.push_back(pattern.substr(0, name_start) + name);
         }
@@ -85,8 +86,9 @@ std::vector<std::string> ProgramArguments(int, char**) {
     wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     std::vector<std::string> arguments;
     for (int i = 0; i < count; ++i) {
+        const bool option = wide[i][0] == L'-' || IsSystemHelpOption(Utf8Of(wide[i]));
         const std::vector<std::wstring> matches =
-            i > 0 && wide[i][0] != L'-' ? Matches(wide[i]) : std::vector<std::wstring>();
+            i > 0 && !option ? Matches(wide[i]) : std::vector<std::wstring>();
         if (matches.empty()) {
             arguments.push_back(Utf8Of(wide[i]));
         }
@@ -96,6 +98,10 @@ std::vector<std::string> ProgramArguments(int, char**) {
     }
     ::LocalFree(wide);
     return arguments;
+}
+
+bool IsSystemHelpOption(std::string_view argument) {
+    return argument == "/?";
 }
 
 }  // namespace flg2scn

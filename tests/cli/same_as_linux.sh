@@ -68,4 +68,10 @@ old.flg|
 -o|
 --frobnicate harbour.flg|
 CASES
+# /? is how Windows programs are asked for help: the same as --help.
+setup windows
+if [ "$(wine "$windows" '/?' 2>&1; echo $?)" != "$("$linux" --help 2>&1; echo $?)" ]; then
+    echo "differs: flg2scn-cli.exe /? and flg2scn-cli --help"
+    failed=1
+fi
 exit $failed

@@ -8,17 +8,19 @@
 # that loads is saved again as its lines, a NUL among them; a text as loaded or saved closes at once; a file given at start
 # loads, and once changed, closing asks: Cancel keeps the window, No closes it.
 # Then flg2scn-cli.exe in a console of its own, as Explorer starts it for a
-# drop, converts and waits for a key before the console closes. Last, the
-# boxes and dialogs leave a busy cursor busy (MODAL_CURSOR_PROBE).
+# drop or a double-click (OWN_CONSOLE_PROBE): it lists what it did, or says how
+# to use it, and waits for a key before the console closes. Last, the boxes and
+# dialogs leave a busy cursor busy (MODAL_CURSOR_PROBE).
 # It waits by polling for windows and files, never for a fixed time.
 #
 # Usage: window_test.sh FLG2SCN_EXE LINUX_CLI CLI_EXE MODAL_CURSOR_PROBE
-#        (in the wine of WINEPREFIX)
+#                       OWN_CONSOLE_PROBE   (in the wine of WINEPREFIX)
 set -u
 exe=$1
 linux=$2
 cli=$3
 probe=$4
+console_probe=$5
 work=$(mktemp -d "${TMPDIR:-/tmp}/flg2scn-win32.XXXXXX")
 xvfb=""
 # Wine's programs share one server per prefix, and with it the display that the
@@ -184,16 +186,22 @@ press ctrl+q Exit
 xdotool key n
 ended
 
-# flg2scn-cli.exe in a console of its own converts, and its console stays (for
-# a second, which only a wait can show) until a key.
-wine start /wait /unix "$cli" "$(windows_name a.flg)" >/dev/null 2>&1 &
-console=$!
-poll 400 test -f a.scn || fail "a dropped a.flg gave no a.scn"
-poll 400 xdotool search --name 'flg2scn-cli.exe$' || fail "no console"
-poll 20 sh -c "! kill -0 $console" && fail "the console closed before a key"
-xdotool windowfocus --sync "$(xdotool search --name 'flg2scn-cli.exe$' | head -n 1)"
-xdotool key Return
-poll 400 sh -c "! kill -0 $console" || fail "the console stays after a key"
+# flg2scn-cli.exe in a console of its own: a drop of files (a wildcard, which
+# takes files only) lists each file converted and each failed, then the count;
+# a double-click says how to use it. Each waits for a key.
+mkdir -p dropped/dir.flg
+cp a.flg dropped/
+printf 'x\r\n' >dropped/bad.flg
+cr=$(printf '\r')
+console() { (cd dropped && timeout 120 wine "$console_probe" "$cli" "$@" | tr -d "$cr"); }
+[ "$(console '*.flg')" = "flg2scn-cli: a.flg: converted into a.scn
+flg2scn-cli: bad.flg: No # header.
+flg2scn-cli: 1 of 2 files converted.
+Press any key to close this window.
+
+exit status 1" ] || fail "a drop's console: $(console '*.flg')"
+cmp -s dropped/a.scn expected.scn || fail "a dropped a.flg gave no a.scn"
+console | grep -q "drop one or more .flg files on the icon" || fail "a double-click's console: $(console)"
 timeout 60 wine "$probe" || fail "a box or dialog took the busy cursor away"
 
 [ "$failed" = 0 ] && echo "the window converts, loads, saves and asks as it should; a console waits"
