@@ -18,7 +18,8 @@ class FileError : public std::runtime_error {
     std::string reason;
 };
 
-// The reason for an errno value, in the GNU C library's words on every system.
+// The reason for an errno value: on Linux in the GNU C library's words, on
+// Windows in Windows's own, in the user's language.
 std::string SystemReason(int error);
 
 // How a failed system call becomes a FileError, everywhere: from its errno value

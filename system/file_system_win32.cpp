@@ -39,45 +39,6 @@ std::string Utf8Of(const std::wstring& wide) {
     return utf8;
 }
 
-int ErrnoOf(DWORD error) {
-    switch (error) {
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-        case ERROR_INVALID_NAME:
-        case ERROR_INVALID_DRIVE:
-        case ERROR_BAD_NETPATH:
-            return ENOENT;
-        case ERROR_ACCESS_DENIED:
-        case ERROR_SHARING_VIOLATION:
-        case ERROR_LOCK_VIOLATION:
-            return EACCES;
-        case ERROR_WRITE_PROTECT:
-            return EROFS;
-        case ERROR_DISK_FULL:
-        case ERROR_HANDLE_DISK_FULL:
-            return ENOSPC;
-        case ERROR_FILE_EXISTS:
-        case ERROR_ALREADY_EXISTS:
-            return EEXIST;
-        case ERROR_DIRECTORY:
-            return ENOTDIR;
-        case ERROR_BROKEN_PIPE:
-        case ERROR_NO_DATA:
-            return EPIPE;
-        case ERROR_NOT_ENOUGH_MEMORY:
-        case ERROR_OUTOFMEMORY:
-            return ENOMEM;
-        case ERROR_TOO_MANY_OPEN_FILES:
-            return EMFILE;
-        case ERROR_FILENAME_EXCED_RANGE:
-            return ENAMETOOLONG;
-        case ERROR_INVALID_HANDLE:
-            return EBADF;
-        default:
-            return EIO;
-    }
-}
-
 namespace {
 
 [[noreturn]] void FailReading(const std::string& path, DWORD error) {

@@ -22,7 +22,7 @@ inline std::u16string Utf16Of(std::wstring_view text) {
     return {text.begin(), text.end()};
 }
 
-// The errno value whose words SystemReason gives for a Windows error code.
+// The errno value that stands for a Windows error code in the program.
 int ErrnoOf(DWORD error);
 
 }  // namespace flg2scn

@@ -108,13 +108,17 @@ error_for() {
     esac
 }
 
-# What a message says for the error that error_for gives.
+# What a message says for the error that error_for gives: on Windows in its own
+# words (wine's).
 reason_of() {
-    case $(error_for "$1") in
-        EACCES) echo 'Permission denied' ;;
-        ENOSPC) echo 'No space left on device' ;;
-        ENOMEM) echo 'out of memory|Cannot allocate memory' ;;
-        *) echo 'Input/output error' ;;
+    case $windows$(error_for "$1") in
+        0EACCES) echo 'Permission denied' ;;
+        1EACCES) echo 'Access denied' ;;
+        0ENOSPC) echo 'No space left on device' ;;
+        1ENOSPC) echo 'Disk full' ;;
+        0ENOMEM) echo 'out of memory|Cannot allocate memory' ;;
+        0*) echo 'Input/output error' ;;
+        *) echo 'I/O device error' ;;
     esac
 }
 

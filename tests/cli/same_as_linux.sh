@@ -1,6 +1,7 @@
 #!/bin/sh
 # flg2scn-cli.exe under wine against the Linux build on the same inputs: the
-# same standard output, standard error, exit status and written files.
+# same standard output, standard error (but for the system's words for a
+# reason), exit status and written files.
 #
 # Usage: same_as_linux.sh WINDOWS_EXE LINUX_CLI
 set -u
@@ -42,6 +43,8 @@ while IFS='|' read -r args input; do
         else
             printf '%s' "$input" | "$linux" $args >out 2>err
             echo $? >status
+            # Windows tells a reason in its own words (here wine's).
+            sed -i 's/: No such file or directory$/: File not found/' err
         fi
     done
     if ! diff -r "$work/windows" "$work/linux" >/dev/null; then
