@@ -37,6 +37,16 @@ bool FileCommands::LoadFile(const std::filesystem::path& name) {
     return true;
 }
 
+bool FileCommands::LoadDropped(const std::vector<std::filesystem::path>& names) {
+    if (names.size() == 1) {
+        return LoadFile(names.front());
+    }
+    if (names.size() > 1) {
+        TellOneFileAtATime(messages_);
+    }
+    return false;
+}
+
 bool FileCommands::Save() {
     if (!CanSave()) {
         return false;

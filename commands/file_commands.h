@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <vector>
 
 #include "commands/services.h"
 
@@ -28,6 +29,9 @@ class FileCommands {
     // The same for a file named otherwise (dropped on the window, or given at
     // start, as by opening a flag file with the program).
     bool LoadFile(const std::filesystem::path& name);
+    // Files dropped on the window: one loads; several are told, since the text
+    // area holds one file, and none loads.
+    bool LoadDropped(const std::vector<std::filesystem::path>& names);
     // Asks for a file name and writes the text area's text, then CR LF,
     // atomically. Nothing happens for an empty text area. A failure is told, and
     // any old file stays as it was. Returns whether the text was saved.

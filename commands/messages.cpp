@@ -37,6 +37,11 @@ void TellAbout(MessageBoxService& messages) {
                   MessageIcon::kInformation);
 }
 
+void TellOneFileAtATime(MessageBoxService& messages) {
+    messages.Tell("Only one file can be loaded at a time.\r\nPlease drop a single .FLG file.",
+                  "Error", MessageIcon::kWarning);
+}
+
 SaveChoice AskToSaveChanges(MessageBoxService& messages) {
     return messages.AskToSave(
         "The text has changed since it was last loaded or saved.\r\nDo you want to save it?",

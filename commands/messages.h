@@ -18,6 +18,9 @@ void TellFileError(MessageBoxService& messages, const std::filesystem::path& nam
 
 void TellAbout(MessageBoxService& messages);
 
+// Several files dropped on the window at once.
+void TellOneFileAtATime(MessageBoxService& messages);
+
 // Whether to save a changed text before the window closes.
 SaveChoice AskToSaveChanges(MessageBoxService& messages);
 

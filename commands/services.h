@@ -24,7 +24,8 @@ class TextArea {
 
     // The whole text; the view is valid until the text area is next used.
     virtual std::u16string_view Text() = 0;
-    // Replaces the whole text.
+    // Replaces the whole text, and shows its start with the caret there: a
+    // loaded file's header, a scenario's first lines.
     virtual void SetText(std::u16string text) = 0;
     // Adds to the end of the text.
     virtual void AppendText(std::u16string_view text) = 0;

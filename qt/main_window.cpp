@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
+#include <vector>
 
 #include "commands/window_layout.h"
 #include "qt/qt_cursors.h"
@@ -25,13 +26,16 @@ namespace flg2scn {
 
 namespace {
 
-// The local file that a drag carries, or an empty name.
-std::filesystem::path DroppedFile(const QMimeData* data) {
-    if (data == nullptr || data->urls().size() != 1) {
-        return {};
+// The local files that a drag carries: none unless every one it carries is local.
+std::vector<std::filesystem::path> DroppedFiles(const QMimeData* data) {
+    std::vector<std::filesystem::path> files;
+    for (const QUrl& url : data != nullptr ? data->urls() : QList<QUrl>()) {
+        if (!url.isLocalFile()) {
+            return {};
+        }
+        files.push_back(ToPath(url));
     }
-    const QUrl url = data->urls().constFirst();
-    return url.isLocalFile() ? ToPath(url) : std::filesystem::path();
+    return files;
 }
 
 QFont TextFont() {
@@ -153,9 +157,10 @@ void MainWindow::openFileNowShown() {
     QTimer::singleShot(0, this, [this] { openFile(file_when_shown_); });
 }
 
-// A drag that carries one local file is taken alike over the text and anywhere
-// else on the window, and its drop loads the file; any other drag is left to the
-// widget under it (the text area inserts dropped text).
+// A drag that carries local files is taken alike over the text and anywhere
+// else on the window, and its drop loads the file (or tells that several are one
+// too many); any other drag is left to the widget under it (the text area
+// inserts dropped text).
 bool MainWindow::takeDroppedFile(QEvent* event) {
     if (event->type() != QEvent::DragEnter && event->type() != QEvent::DragMove &&
         event->type() != QEvent::Drop) {
@@ -163,15 +168,17 @@ bool MainWindow::takeDroppedFile(QEvent* event) {
     }
     // QDragEnterEvent and QDragMoveEvent are QDropEvents.
     auto* drop = static_cast<QDropEvent*>(event);
-    const std::filesystem::path file = DroppedFile(drop->mimeData());
-    if (file.empty()) {
+    std::vector<std::filesystem::path> files = DroppedFiles(drop->mimeData());
+    if (files.empty()) {
         return false;
     }
     drop->acceptProposedAction();
     // The file loads once the drop has ended, so that a message about it never
     // keeps the program that it came from waiting.
     if (event->type() == QEvent::Drop) {
-        QTimer::singleShot(0, this, [this, file] { openFile(file); });
+        QTimer::singleShot(0, this, [this, files = std::move(files)] {
+            runCommand([this, &files] { commands_->files().LoadDropped(files); });
+        });
     }
     return true;
 }

@@ -36,6 +36,10 @@ void EditTextArea::Replace(std::u16string_view text, bool whole) {
     const int end = ::GetWindowTextLengthW(edit_);
     ::SendMessageW(edit_, EM_SETSEL, whole ? 0 : end, end);
     ::SendMessageW(edit_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+    if (whole) {
+        ::SendMessageW(edit_, EM_SETSEL, 0, 0);
+        ::SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
+    }
 }
 
 bool EditTextArea::Changed() {

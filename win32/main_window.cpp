@@ -187,15 +187,16 @@ LRESULT Win32Window::Handle(UINT message, WPARAM w, LPARAM l) {
             return 0;
         case WM_DROPFILES: {
             const auto drop = reinterpret_cast<HDROP>(w);
-            if (::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 1) {
-                std::wstring name(::DragQueryFileW(drop, 0, nullptr, 0) + 1, L'\0');
-                name.resize(::DragQueryFileW(drop, 0, name.data(), static_cast<UINT>(name.size())));
-                ::DragFinish(drop);
-                const Win32BusyCursor busy;
-                services_->commands.files().LoadFile(name);
-            } else {
-                ::DragFinish(drop);
+            std::vector<std::filesystem::path> names(
+                ::DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0));
+            for (UINT i = 0; i < names.size(); ++i) {
+                std::wstring name(::DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+                name.resize(::DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())));
+                names[i] = name;
             }
+            ::DragFinish(drop);
+            const Win32BusyCursor busy;
+            services_->commands.files().LoadDropped(names);
             return 0;
         }
         case WM_CLOSE:

@@ -66,6 +66,9 @@ void QtTextArea::change(const WidgetText& text, bool whole) {
     cursor.endEditBlock();
     if (whole) {
         ForgetWidestLine(*edit_);
+        cursor.movePosition(QTextCursor::Start);
+        edit_->setTextCursor(cursor);
+        edit_->ensureCursorVisible();
     }
 }
 

@@ -109,6 +109,29 @@ TEST(FileCommands, LoadAndSaveThroughTheDialog) {
     }
 }
 
+// A drop of one file loads it; of several, tells that one file loads at a time
+// and keeps the text.
+TEST(FileCommands, LoadDroppedTakesOneFile) {
+    const Message one_at_a_time{
+        "Only one file can be loaded at a time.\r\nPlease drop a single .FLG file.", "Error",
+        MessageIcon::kWarning};
+    const std::tuple<std::vector<std::filesystem::path>, bool, std::u16string, std::vector<Message>>
+        rows[] = {{{}, false, u"kept", {}},
+                  {{"a.flg"}, true, u"#A\r\n", {}},
+                  {{"a.flg", "b.flg"}, false, u"kept", {one_at_a_time}}};
+    for (const auto& [names, loaded, text, shown] : rows) {
+        test::MemoryTextArea text_area(u"kept");
+        test::ScriptedFileDialog dialog;
+        test::RecordingMessageBox messages;
+        test::MemoryFiles files;
+        files.files = {{"a.flg", "#A"}, {"b.flg", "#B"}};
+        FileCommands commands(text_area, dialog, messages, files);
+        EXPECT_EQ(commands.LoadDropped(names), loaded);
+        EXPECT_EQ(text_area.text, text);
+        EXPECT_EQ(messages.shown, shown);
+    }
+}
+
 // Closing asks about a changed text that is not empty; Save closes only once saved.
 TEST(FileCommands, MayCloseAsksToSaveAChangedText) {
     using C = SaveChoice;

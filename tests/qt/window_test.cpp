@@ -158,16 +158,19 @@ class WindowTest : public QObject {
     }
 
     // A file dropped on the text or anywhere else on the window loads once the drop
-    // has ended; dropped text is inserted by the text area itself.
+    // has ended, and two are told; dropped text is inserted by the text area itself.
     void dropsOnTheWindow() {
         test::TempDir dir;
         test::WriteBytes(dir.Path("d.flg"), "#Dropped\r\n");
+        const QUrl url = QUrl::fromLocalFile(QString::fromStdString(dir.Path("d.flg")));
         QMimeData file;
-        file.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.Path("d.flg")))});
+        file.setUrls({url});
+        QMimeData two;
+        two.setUrls({url, url});
         QMimeData text;
         text.setText("typed");
         for (const bool on_menu_bar : {true, false}) {
-            for (QMimeData* data : {&file, &text}) {
+            for (QMimeData* data : {&file, &two, &text}) {
                 ScriptedWindow w(true);
                 QTest::keyClicks(w.window.textEdit(), "x");
                 w.Trigger("mnuConvert");  // appends CR LF, then tells "No # header."
@@ -177,12 +180,18 @@ class WindowTest : public QObject {
                 QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
                 QApplication::sendEvent(w.window.windowHandle(), &enter);
                 const bool loads = data == &file;
-                QCOMPARE(enter.isAccepted(), loads || !on_menu_bar);
+                const bool files = data != &text;
+                QCOMPARE(enter.isAccepted(), files || !on_menu_bar);
                 QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
                 QApplication::sendEvent(w.window.windowHandle(), &drop);
-                QCOMPARE(w.Text(), on_menu_bar || loads ? "x\r\n" : "xtyped\r\n");  // nothing yet
+                const QString kept = on_menu_bar || files ? "x\r\n" : "xtyped\r\n";
+                QCOMPARE(w.Text(), kept);  // nothing yet
                 QCoreApplication::processEvents();
-                QCOMPARE(w.Text(), loads ? "#Dropped\r\n" : on_menu_bar ? "x\r\n" : "xtyped\r\n");
+                QCOMPARE(w.Text(), loads ? "#Dropped\r\n" : kept);
+                QCOMPARE(QString::fromStdString(std::get<0>(w.messages->shown.back())),
+                         data == &two ? "Only one file can be loaded at a time.\r\nPlease drop a "
+                                        "single .FLG file."
+                                      : "No # header.");
                 w.Trigger("mnuLoadFLG");  // Load's dialog starts with the dropped file
                 QCOMPARE(w.dialog->asked.back(), loads ? "open " + dir.Path("d.flg") : "open ");
                 if (loads) {
@@ -302,13 +311,25 @@ class WindowTest : public QObject {
         const int menu = w.window.menuBar()->geometry().bottom() + 1;
         QCOMPARE(edit->geometry(), QRect(0, menu, 300, 200 - menu));
         QVERIFY(edit->horizontalScrollBar()->maximum() > 0);
+        // A scenario, and a file loaded, show their start.
+        const auto at_start = [edit] {
+            return edit->textCursor().position() == 0 && edit->verticalScrollBar()->value() == 0 &&
+                   edit->verticalScrollBar()->maximum() > 0;
+        };
+        QVERIFY(at_start());
         QTest::keySequence(edit, QKeySequence::Undo);  // the scroll bar follows the text back
         QCOMPARE(edit->horizontalScrollBar()->maximum(), 0);
         QTest::keySequence(edit, QKeySequence::Redo);
         test::TempDir dir;
-        test::WriteBytes(dir.Path("narrow.flg"), "#N\r\n");
+        std::string narrow;
+        for (int i = 0; i < 100; ++i) {
+            narrow += "#N\r\n";
+        }
+        test::WriteBytes(dir.Path("narrow.flg"), narrow);
+        edit->moveCursor(QTextCursor::End);
         w.Trigger("mnuLoadFLG", dir.Path("narrow.flg"));  // and a new text's
         QCOMPARE(edit->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(at_start());
         QTest::keyClicks(edit, "x");
         QCOMPARE(edit->font().pointSize(), 9);
         QCOMPARE(QFontMetrics(edit->font()).horizontalAdvance('i'),

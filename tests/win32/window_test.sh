@@ -6,7 +6,8 @@
 # an empty text, one without a header and one with a single flag are told, and
 # the text stays; a file too large to load is told and the text kept, and one
 # that loads is saved again as its lines, a NUL among them; a text as loaded or saved closes at once; a file given at start
-# loads, and once changed, closing asks: Cancel keeps the window, No closes it.
+# loads and shows its start, and once changed, closing asks: Cancel keeps the
+# window, No closes it; two files dropped are told.
 # Then flg2scn-cli.exe in a console of its own, as Explorer starts it for a
 # drop or a double-click (OWN_CONSOLE_PROBE): it lists what it did, or says how
 # to use it, and waits for a key before the console closes. Last, the boxes and
@@ -14,13 +15,14 @@
 # It waits by polling for windows and files, never for a fixed time.
 #
 # Usage: window_test.sh FLG2SCN_EXE LINUX_CLI CLI_EXE MODAL_CURSOR_PROBE
-#                       OWN_CONSOLE_PROBE   (in the wine of WINEPREFIX)
+#                       OWN_CONSOLE_PROBE DROP_PROBE   (in the wine of WINEPREFIX)
 set -u
 exe=$1
 linux=$2
 cli=$3
 probe=$4
 console_probe=$5
+drop_probe=$6
 work=$(mktemp -d "${TMPDIR:-/tmp}/flg2scn-win32.XXXXXX")
 xvfb=""
 # Wine's programs share one server per prefix, and with it the display that the
@@ -174,9 +176,19 @@ xdotool windowfocus --sync "$main"
 xdotool key alt+F4
 ended
 
-# A file given at start loads; once changed, closing (by Alt+F4 or Exit's
-# Ctrl+Q) asks: Cancel keeps the window, No (discard) closes it.
-start "$(windows_name a.flg)"
+# A file given at start loads, and shows its start: a click in the window (see
+# focus_main) puts the caret on a line in sight, which is one of the first of a
+# long file. Once changed, closing (by Alt+F4 or Exit's Ctrl+Q) asks: Cancel
+# keeps the window, No (discard) closes it.
+seq 200 | sed 's/^/#L/; s/$/\r/' >tall.flg
+start "$(windows_name tall.flg)"
+xdotool type x
+press ctrl+s 'Save As'
+answer started.scn 'Save As'
+poll 400 test -s started.scn || fail "no started.scn"
+typed_at=$(awk '/x/ { print NR; exit }' started.scn)
+[ "${typed_at:-200}" -lt 40 ] ||
+    fail "a loaded file does not show its start: x typed on line ${typed_at:-none}"
 xdotool type x
 press alt+F4 Exit
 xdotool key Escape
@@ -184,6 +196,17 @@ closes Exit
 kill -0 "$program" 2>/dev/null || fail "Cancel closed the window"
 press ctrl+q Exit
 xdotool key n
+ended
+
+# Two files dropped on the window are told, and neither loads.
+wine "$drop_probe" "$(windows_name a.flg)" "$(windows_name zero.flg)" >/dev/null 2>&1 &
+program=$!
+poll 400 xdotool search --name '^Error$' || fail "a drop of two files is not told"
+xdotool key Return
+closes Error
+main=$(xdotool search --name "^Tovrin's Flag to Scenario Converter\$" | head -n 1)
+xdotool windowfocus --sync "$main"
+xdotool key alt+F4
 ended
 
 # flg2scn-cli.exe in a console of its own: a drop of files (a wildcard, which
