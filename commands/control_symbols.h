@@ -2,12 +2,14 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace flg2scn {
 
-// The text areas show a control character that they cannot hold or would draw
-// as nothing (a lone CR or LF, a NUL) as its symbol from Unicode's Control
-// Pictures: U+0000 to U+001F as U+2400 to U+241F, DEL as U+2421.
+// The text areas show a control character, which they cannot hold (a lone CR or
+// LF, a NUL) or would draw as nothing, as its symbol from Unicode's Control
+// Pictures: U+0000 to U+001F as U+2400 to U+241F, DEL as U+2421. A tab stays a
+// tab, and a CR LF is a line break.
 inline constexpr char16_t kFirstControlSymbol = u'\u2400';
 inline constexpr char16_t kDeleteSymbol = u'\u2421';
 
@@ -32,6 +34,19 @@ constexpr std::optional<char16_t> ControlOf(char16_t symbol) {
     }
     return std::nullopt;
 }
+
+// Whether a text area shows `c` as its symbol (CR and LF when not a CR LF).
+constexpr bool ShownAsSymbol(char16_t c) {
+    return c != u'\t' && SymbolOf(c).has_value();
+}
+
+// The text as a text area that holds characters only shows it: each control
+// character that ShownAsSymbol names as its symbol, the line breaks (CR LF) kept.
+std::u16string ShownText(std::u16string_view text);
+// The text that such a text area's characters show: each symbol as its control.
+// A symbol character in the text itself reads as its control too, so where a text
+// may hold them, the text area keeps them apart itself.
+std::u16string TextShown(std::u16string_view shown);
 
 // What a window draws for a control character in its cell: "CR", "LF", or its
 // code in two hexadecimal digits ("00" for NUL).

@@ -1,24 +1,15 @@
 #include "win32/edit_text_area.h"
 
-#include <algorithm>
-
 #include "commands/control_symbols.h"
 #include "system/windows_text.h"
 
 namespace flg2scn {
 
-namespace {
-
-constexpr char16_t kNulSymbol = *SymbolOf(u'\0');
-
-}  // namespace
-
 std::u16string_view EditTextArea::Text() {
     const int length = ::GetWindowTextLengthW(edit_);
     std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
     wide.resize(static_cast<std::size_t>(::GetWindowTextW(edit_, wide.data(), length + 1)));
-    text_ = Utf16Of(wide);
-    std::replace(text_.begin(), text_.end(), kNulSymbol, u'\0');
+    text_ = TextShown(Utf16Of(wide));
     return text_;
 }
 
@@ -31,8 +22,7 @@ void EditTextArea::AppendText(std::u16string_view text) {
 }
 
 void EditTextArea::Replace(std::u16string_view text, bool whole) {
-    std::wstring wide = WideOf(text);
-    std::replace(wide.begin(), wide.end(), L'\0', static_cast<wchar_t>(kNulSymbol));
+    const std::wstring wide = WideOf(ShownText(text));
     const int end = ::GetWindowTextLengthW(edit_);
     ::SendMessageW(edit_, EM_SETSEL, whole ? 0 : end, end);
     ::SendMessageW(edit_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));

@@ -8,10 +8,10 @@
 
 namespace flg2scn {
 
-// The text area "Text1" as a multiline EDIT control. The control holds no NUL,
-// which would end its text: a NUL shows as its control symbol and reads
-// back as NUL. A Load or a Convert replaces the text as one edit, which the control's
-// one step of undo takes back.
+// The text area "Text1" as a multiline EDIT control. The control would end its
+// text at a NUL and break lines at a lone CR or LF: each control character
+// shows as its symbol (ShownText) and reads back as itself. A Load or a Convert replaces the text
+// as one edit, which the control's one step of undo takes back.
 class EditTextArea : public TextArea {
   public:
     explicit EditTextArea(HWND edit) : edit_(edit) {}

@@ -7,13 +7,8 @@ namespace flg2scn {
 QString SymbolName(const QFontMetricsF& metrics, const QString& text, qsizetype i, int& length) {
     length = 1;
     const QChar c = text[i];
-    switch (c.unicode()) {
-        case WidgetText::kCrSymbol:
-        case WidgetText::kLfSymbol:
-        case WidgetText::kNulSymbol:
-            return QString::fromStdString(ControlName(*ControlOf(c.unicode())));
-        default:
-            break;
+    if (const std::optional<char16_t> control = ControlOf(c.unicode())) {
+        return QString::fromStdString(ControlName(*control));
     }
     char32_t code = c.unicode();
     if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {

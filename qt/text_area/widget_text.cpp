@@ -10,9 +10,6 @@ namespace {
 
 constexpr char16_t kBlockBreak = WidgetText::kBlockBreak;
 constexpr char16_t kLineSeparator = WidgetText::kLineSeparator;
-constexpr char16_t kCrSymbol = WidgetText::kCrSymbol;
-constexpr char16_t kLfSymbol = WidgetText::kLfSymbol;
-constexpr char16_t kNulSymbol = WidgetText::kNulSymbol;
 
 // The halves of a UTF-16 surrogate pair. Either may also stand alone, as any
 // code unit can in pasted or typed text.
@@ -50,7 +47,7 @@ class BlockBuilder {
             block_lines_ = 0;
             piece_length_ = 0;
         }
-        out_.chars += c == u'\0' ? kNulSymbol : c;
+        out_.chars += ShownAsSymbol(c) ? *SymbolOf(c) : c;
         ++block_length_;
         ++piece_length_;
     }
@@ -102,10 +99,6 @@ WidgetText ToWidgetText(std::u16string_view text, LineBreaks breaks, bool groupe
             ++i;
         } else if (pasted && IsPastedBreak(c)) {
             blocks.breakLine();
-        } else if (c == u'\r') {
-            blocks.add(kCrSymbol);
-        } else if (c == u'\n') {
-            blocks.add(kLfSymbol);
         } else {
             blocks.add(c);
         }
@@ -115,21 +108,10 @@ WidgetText ToWidgetText(std::u16string_view text, LineBreaks breaks, bool groupe
 
 void AppendFromWidgetText(std::u16string& text, std::u16string_view block) {
     for (const char16_t c : block) {
-        switch (c) {
-            case kLineSeparator:
-                text += u"\r\n";
-                break;
-            case kCrSymbol:
-                text += u'\r';
-                break;
-            case kLfSymbol:
-                text += u'\n';
-                break;
-            case kNulSymbol:
-                text += u'\0';
-                break;
-            default:
-                text += c;
+        if (c == kLineSeparator) {
+            text += u"\r\n";
+        } else {
+            text += ControlOf(c).value_or(c);
         }
     }
 }

@@ -11,7 +11,8 @@ namespace flg2scn {
 
 // The text area's text as the widget's document holds it. A CR LF is a block
 // break (U+2029); a lone CR or LF, which a document cannot hold, is its control
-// symbol, and so is a NUL, which it would lay out with no width (pasted text too). Two more kinds
+// symbol, and so is every other control character but a tab (ShownAsSymbol),
+// which it would lay out with no width (pasted text too). Two more kinds
 // of break keep the document quick to lay out, which takes time in the length of a block and in the
 // number of blocks:
 // - a line longer than kPieceLength is split into pieces of that length, counted
@@ -29,9 +30,6 @@ struct WidgetText {
     // The characters that the document uses for itself.
     static constexpr char16_t kBlockBreak = u'\u2029';
     static constexpr char16_t kLineSeparator = u'\u2028';
-    static constexpr char16_t kCrSymbol = *SymbolOf(u'\r');
-    static constexpr char16_t kLfSymbol = *SymbolOf(u'\n');
-    static constexpr char16_t kNulSymbol = *SymbolOf(u'\0');
 
     // The document's characters, with U+2029 between blocks.
     std::u16string chars;

@@ -230,6 +230,13 @@ TEST(ControlSymbols, BothWaysAndTheirNames) {
         EXPECT_EQ(SymbolOf(other), std::nullopt) << int{other};
         EXPECT_EQ(ControlOf(other), std::nullopt) << int{other};
     }
+    // A text as a text area shows it, and back: a CR LF breaks the line and a tab
+    // stays; every other control shows as its symbol.
+    using namespace std::string_literals;
+    const std::u16string text = u"#A\r\nb\nc\rd\0e\x01\tf\x7F\r"s;
+    const std::u16string shown = u"#A\r\nb\u240Ac\u240Dd\u2400e\u2401\tf\u2421\u240D"s;
+    EXPECT_EQ(ShownText(text), shown);
+    EXPECT_EQ(TextShown(shown), text);
 }
 
 }  // namespace

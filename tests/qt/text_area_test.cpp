@@ -32,7 +32,7 @@ class TextAreaTest : public QObject {
             {"a\rb\r", u"a\u240Db\u240D"_qs},
             {"a\nb\n\r", u"a\u240Ab\u240A\u240D"_qs},
             {"\n\r\n\r", u"\u240A\u2029\u240D"_qs},
-            {QString(QChar(u'\0')) + "\t", u"\u2400\t"_qs},
+            {QString(QChar(u'\0')) + "\t\x01\x7F", u"\u2400\t\u2401\u2421"_qs},
             {piece + "\r\n" + piece + "\r", piece + u"\u2029"_qs + piece + u"\u2029\u240D"_qs},
             {piece + piece + "\nb", piece + u"\u2029"_qs + piece + u"\u2029\u240Ab"_qs},
             {piece.left(piece.size() - 1) + u"\U0010FFFF"_qs,  // the last pair of all

@@ -171,6 +171,18 @@ answer zero.flg Open
 press ctrl+s 'Save As'
 answer c.scn 'Save As'
 poll 400 cmp -s c.scn zero.expected || fail "c.scn is not zero.flg's lines"
+# A lone LF shows as its symbol, not as a line break: End on the first line
+# goes past it.
+printf '#A\nB\r\n' >lf.flg
+printf '#A\nBx\r\n\r\n' >lf.expected
+press ctrl+o Open
+answer lf.flg Open
+focus_main
+xdotool key ctrl+Home End
+xdotool type x
+press ctrl+s 'Save As'
+answer lf.scn 'Save As'
+poll 400 cmp -s lf.scn lf.expected || fail "a lone LF does not show as a symbol: $(od -c lf.scn)"
 # A text as loaded or saved closes without a question.
 xdotool windowfocus --sync "$main"
 xdotool key alt+F4
