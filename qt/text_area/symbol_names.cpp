@@ -4,10 +4,11 @@
 
 namespace flg2scn {
 
-QString SymbolName(const QFontMetricsF& metrics, const QString& text, qsizetype i, int& length) {
+QString SymbolName(const QFontMetricsF& metrics, const QString& text, qsizetype i, int& length,
+                   bool own) {
     length = 1;
     const QChar c = text[i];
-    if (const std::optional<char16_t> control = ControlOf(c.unicode())) {
+    if (const std::optional<char16_t> control = ControlOf(c.unicode()); control && !own) {
         return QString::fromStdString(ControlName(*control));
     }
     char32_t code = c.unicode();

@@ -13,14 +13,18 @@ class QTextDocument;
 namespace flg2scn {
 
 // A document's blocks as the text area lays the text out (see WidgetText). A
-// block after a soft break carries a property in its block format, which undo
-// and redo keep.
+// block after a soft break carries a property in its block format, and a
+// character that is the text's own (WidgetText::own_chars) one in its character
+// format; undo and redo keep both.
 
 // Whether the block continues the line of the block before it.
 bool ContinuesLine(const QTextBlock& block);
 
 // Inserts `text` at the cursor in place of its selection.
 void InsertWidgetText(QTextCursor& cursor, const WidgetText& text);
+
+// Whether the character at `i` in `block` is the text's own.
+bool IsOwnChar(const QTextBlock& block, int i);
 
 // The text that the document holds.
 std::u16string DocumentText(const QTextDocument& document);
@@ -32,8 +36,8 @@ void ForgetWidestLine(QPlainTextEdit& edit);
 
 // Adds to `text` the document's characters from `start` to `end` as a copy gives
 // them: a line break (a block break or a line separator) is "\n", a soft break
-// nothing, every other character itself. Two ranges that meet add up to the
-// range they make.
+// nothing, a control's symbol the control, every other character (and the text's
+// own) itself. Two ranges that meet add up to the range they make.
 void AppendCopiedText(QString& text, const QTextDocument& document, int start, int end);
 
 }  // namespace flg2scn

@@ -70,11 +70,36 @@ void TextEdit::keyPressEvent(QKeyEvent* event) {
         undoOrRedo(event == QKeySequence::Undo);
         return;
     }
-    const bool handled = (!isReadOnly() && (breakLine(event) || deleteOverPieceEnd(event))) ||
-                         moveOverPieceEnd(event) || moveToLineEnd(event);
+    const bool handled =
+        (!isReadOnly() && (breakLine(event) || deleteOverPieceEnd(event) ||
+                           insertTyped(event == QKeySequence::InsertLineSeparator
+                                           ? QString(WidgetText::kLineSeparator)
+                                           : event->text(),
+                                       event == QKeySequence::InsertLineSeparator))) ||
+        moveOverPieceEnd(event) || moveToLineEnd(event);
     if (!handled) {
         QPlainTextEdit::keyPressEvent(event);
     }
+}
+
+// The widget would give typed characters the format of the one before them,
+// which may be the text's own. A line separator that Shift+Enter types is a line
+// break; a typed symbol or line separator otherwise is the text's own.
+bool TextEdit::insertTyped(const QString& typed, bool line_break) {
+    const std::u16string text = typed.toStdU16String();
+    if (!line_break && std::none_of(text.begin(), text.end(), StandsForOther)) {
+        return false;
+    }
+    WidgetText widget = ToWidgetText(text, LineBreaks::kPasted);
+    if (line_break) {
+        widget.own_chars.clear();
+    }
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    InsertWidgetText(cursor, widget);
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    return true;
 }
 
 // The widget's own Enter gives the new block the format of the one it splits, so
@@ -227,6 +252,11 @@ void TextEdit::cutSelection() {
 void TextEdit::inputMethodEvent(QInputMethodEvent* event) {
     if (!isReadOnly() && (!event->commitString().isEmpty() || !event->preeditString().isEmpty())) {
         MakeOfferedTextNow(document());
+    }
+    if (!isReadOnly() && event->preeditString().isEmpty() && event->replacementLength() == 0 &&
+        insertTyped(event->commitString(), false)) {
+        event->accept();
+        return;
     }
     QPlainTextEdit::inputMethodEvent(event);
 }

@@ -12,7 +12,8 @@ namespace flg2scn {
 // command, show the busy cursor. Copied text is made only when it is pasted, and
 // edits keep it as it was copied. The symbols for a lone CR and LF are drawn as
 // "CR" and "LF" in small letters, and a character that no font has a glyph for
-// as its code in hex (text_edit_paint.cpp).
+// as its code in hex (text_edit_paint.cpp). A symbol character that is typed or
+// pasted stays that character, drawn by the font, and is no control.
 class TextEdit : public QPlainTextEdit {
     Q_OBJECT
 
@@ -33,6 +34,7 @@ class TextEdit : public QPlainTextEdit {
     void cutSelection();
 
     // Each returns whether it handled the key.
+    bool insertTyped(const QString& typed, bool line_break);
     bool breakLine(QKeyEvent* event);
     bool deleteOverPieceEnd(QKeyEvent* event);
     bool moveOverPieceEnd(QKeyEvent* event);

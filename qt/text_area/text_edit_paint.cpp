@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "qt/text_area/symbol_names.h"
+#include "qt/text_area/text_blocks.h"
 #include "qt/text_area/text_edit.h"
 
 namespace flg2scn {
@@ -53,7 +54,9 @@ void TextEdit::paintEvent(QPaintEvent* event) {
             const int last = std::min(line.xToCursor(area.right() - box.left()) + 1, end);
             int length = 1;
             for (int i = line.xToCursor(area.left() - box.left()); i < last; i += length) {
-                const QString name = SymbolName(metrics, text, i, length);
+                // Only a symbol may be the text's own; looking is slower.
+                const bool own = ControlOf(text[i].unicode()) && IsOwnChar(block, i);
+                const QString name = SymbolName(metrics, text, i, length, own);
                 if (name.isEmpty()) {
                     continue;
                 }

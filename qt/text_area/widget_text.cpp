@@ -34,7 +34,7 @@ class BlockBuilder {
         out_.chars.reserve(size);
     }
 
-    void add(char16_t c) {
+    void add(char16_t c, bool own = false) {
         // Pieces count from the start of their line, wherever it stands in its
         // block; a surrogate pair stays in one piece, so a piece may end one
         // past its length. A lone low surrogate is a character of its own.
@@ -46,6 +46,9 @@ class BlockBuilder {
             block_length_ = 0;
             block_lines_ = 0;
             piece_length_ = 0;
+        }
+        if (own) {
+            out_.own_chars.push_back(out_.chars.size());
         }
         out_.chars += ShownAsSymbol(c) ? *SymbolOf(c) : c;
         ++block_length_;
@@ -100,13 +103,17 @@ WidgetText ToWidgetText(std::u16string_view text, LineBreaks breaks, bool groupe
         } else if (pasted && IsPastedBreak(c)) {
             blocks.breakLine();
         } else {
-            blocks.add(c);
+            blocks.add(c, StandsForOther(c));
         }
     }
     return blocks.take();
 }
 
-void AppendFromWidgetText(std::u16string& text, std::u16string_view block) {
+void AppendFromWidgetText(std::u16string& text, std::u16string_view block, bool own) {
+    if (own) {
+        text += block;
+        return;
+    }
     for (const char16_t c : block) {
         if (c == kLineSeparator) {
             text += u"\r\n";

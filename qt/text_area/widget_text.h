@@ -35,7 +35,17 @@ struct WidgetText {
     std::u16string chars;
     // The places in `chars` of the block breaks that are soft, in order.
     std::vector<std::size_t> soft_breaks;
+    // The places in `chars` of the characters that the text itself holds and that
+    // the document would read otherwise: a symbol (not a control) and a line
+    // separator (not a line break), in order. The document marks them.
+    std::vector<std::size_t> own_chars;
 };
+
+// Whether the document reads `c` as something else unless it is marked as the
+// text's own: a control's symbol or a line separator.
+constexpr bool StandsForOther(char16_t c) {
+    return c == WidgetText::kLineSeparator || ControlOf(c).has_value();
+}
 
 // What breaks a line: in the text area's own text only a CR LF; in pasted or
 // dropped text also a lone CR or LF and U+2029, as the widget itself takes them.
@@ -46,7 +56,8 @@ WidgetText ToWidgetText(std::u16string_view text, LineBreaks breaks = LineBreaks
 WidgetText ToWidgetText(std::u16string_view text, LineBreaks breaks, bool grouped);
 
 // Adds the text of a block's characters to `text`; a line separator (also what
-// Shift+Enter types) reads as CR LF.
-void AppendFromWidgetText(std::u16string& text, std::u16string_view block);
+// Shift+Enter types) reads as CR LF, and a symbol as its control, unless the
+// characters are the text's `own`.
+void AppendFromWidgetText(std::u16string& text, std::u16string_view block, bool own = false);
 
 }  // namespace flg2scn

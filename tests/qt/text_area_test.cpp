@@ -33,6 +33,8 @@ class TextAreaTest : public QObject {
             {"a\nb\n\r", u"a\u240Ab\u240A\u240D"_qs},
             {"\n\r\n\r", u"\u240A\u2029\u240D"_qs},
             {QString(QChar(u'\0')) + "\t\x01\x7F", u"\u2400\t\u2401\u2421"_qs},
+            // The text's own symbol and line separator look alike and read apart.
+            {u"\u240A\n\u2028\r\n"_qs, u"\u240A\u240A\u2028\u2029"_qs},
             {piece + "\r\n" + piece + "\r", piece + u"\u2029"_qs + piece + u"\u2029\u240D"_qs},
             {piece + piece + "\nb", piece + u"\u2029"_qs + piece + u"\u2029\u240Ab"_qs},
             {piece.left(piece.size() - 1) + u"\U0010FFFF"_qs,  // the last pair of all
@@ -54,6 +56,34 @@ class TextAreaTest : public QObject {
             QCOMPARE(text.size() > many.size() ? raw.left(shown.size()) : raw, shown);  // its start
             QCOMPARE(Q(area.Text()), text);
         }
+    }
+
+    // A symbol or line separator that is typed or pasted stays that character, and
+    // a copy gives it so; the control characters of the text copy as themselves.
+    // What is typed after such a character is the user's as before: Shift+Enter
+    // breaks the line. The text's own symbol is drawn by the font, not by name.
+    void ownCharacters() {
+        TextEdit edit;
+        QtTextArea area(&edit);
+        area.SetText(u"a\nb");
+        edit.moveCursor(QTextCursor::End);
+        QGuiApplication::clipboard()->setText(u"\u240A\u2028"_qs);
+        QTest::keySequence(&edit, QKeySequence::Paste);
+        for (const QString& typed : {u"\u240D"_qs, u"c"_qs}) {  // by a keyboard that has ␍
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
+            QApplication::sendEvent(&edit, &key);
+        }
+        QTest::keySequence(&edit, QKeySequence::InsertLineSeparator);
+        QCOMPARE(Q(area.Text()), u"a\nb\u240A\u2028\u240Dc\r\n"_qs);
+        edit.selectAll();
+        edit.copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"a\nb\u240A\u2028\u240Dc\n"_qs);
+        QTest::keySequence(&edit, QKeySequence::Undo);  // the line break
+        QTest::keySequence(&edit, QKeySequence::Undo);  // then the typed c and symbol
+        QCOMPARE(Q(area.Text()), u"a\nb\u240A\u2028"_qs);
+        const QFontMetricsF metrics(edit.font());
+        int length = 0;
+        QVERIFY(SymbolName(metrics, u"\u240A"_qs, 0, length, true) != "LF");
     }
 
     // Keys at the piece ends of a line in three pieces act on the line as if it were
