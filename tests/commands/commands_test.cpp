@@ -132,6 +132,17 @@ TEST(FileCommands, LoadDroppedTakesOneFile) {
     }
 }
 
+// An empty text is not saved, whatever the name.
+TEST(FileCommands, SaveFileSavesNoEmptyText) {
+    test::MemoryTextArea text_area;
+    test::ScriptedFileDialog dialog;
+    test::RecordingMessageBox messages;
+    test::MemoryFiles files;
+    FileCommands commands(text_area, dialog, messages, files);
+    EXPECT_FALSE(commands.SaveFile("a.scn"));
+    EXPECT_TRUE(files.files.empty() && messages.shown.empty());
+}
+
 // Closing asks about a changed text that is not empty; Save closes only once saved.
 TEST(FileCommands, MayCloseAsksToSaveAChangedText) {
     using C = SaveChoice;

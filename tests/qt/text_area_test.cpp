@@ -39,6 +39,8 @@ class TextAreaTest : public QObject {
             {piece + piece + "\nb", piece + u"\u2029"_qs + piece + u"\u2029\u240Ab"_qs},
             {piece.left(piece.size() - 1) + u"\U0010FFFF"_qs,  // the last pair of all
              piece.left(piece.size() - 1) + u"\U0010FFFF"_qs},
+            {piece.left(piece.size() - 1) + u"\U00010000"_qs,  // and the first
+             piece.left(piece.size() - 1) + u"\U00010000"_qs},
             {piece + lows, piece + u"\u2029"_qs + lows},  // not pairs: cut as any character
             {most, QString("ab\u2029").repeated(WidgetText::kGroupedAbove)},
             {many, (QString("ab\u2028").repeated(WidgetText::kLinesPerBlock - 1) + "ab\u2029")
