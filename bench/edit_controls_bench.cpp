@@ -1,9 +1,11 @@
 // Times the two text controls that the Win32 window could use, a multiline
 // EDIT and a RichEdit (Msftedit.dll), on one text file: its load, and End,
 // Ctrl+End, a typed letter, select all and copy, each up to the repaint that
-// shows it. Under wine this times wine's controls, not Windows's.
+// shows it; and Text1, the window's own text area (an EDIT loaded as a Load
+// loads it, through EditTextArea). Under wine this times wine's controls, not
+// Windows's.
 //
-//   flg2scn-edit-controls-bench FILE [EDIT|RichEdit]
+//   flg2scn-edit-controls-bench FILE [EDIT|RichEdit|Text1]
 
 #include <windows.h>
 
@@ -15,6 +17,10 @@
 #include <functional>
 #include <iterator>
 #include <string>
+#include <string_view>
+
+#include "commands/window_layout.h"
+#include "win32/edit_text_area.h"
 
 namespace {
 
@@ -48,10 +54,24 @@ void Measure(const wchar_t* kind, const wchar_t* type, const std::wstring& text)
                           0, 0, 620, 440, window, nullptr, nullptr, nullptr);
     ::SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
     ::SendMessageW(control, EM_EXLIMITTEXT, 0, 0x7FFFFFFF);
+    if (std::wstring_view(kind) == L"Text1") {
+        // The window's font, at 96 dots to the inch.
+        LOGFONTW font{};
+        font.lfHeight = -::MulDiv(flg2scn::kTextFontPoints, 96, 72);
+        font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+        std::wstring(L"Fixedsys").copy(font.lfFaceName, LF_FACESIZE - 1);
+        ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(::CreateFontIndirectW(&font)),
+                       TRUE);
+    }
     ::SetFocus(control);
     std::printf("%-8ls", kind);
     std::printf(" load %9.1f", Time(window, [&] {
-                    ::SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+                    if (std::wstring_view(kind) == L"Text1") {
+                        flg2scn::EditTextArea(control).SetText({text.begin(), text.end()});
+                    } else {
+                        ::SendMessageW(control, WM_SETTEXT, 0,
+                                       reinterpret_cast<LPARAM>(text.c_str()));
+                    }
                 }));
     std::printf(" end %8.1f", Time(window, [&] { Key(control, VK_END, false); }));
     std::printf(" ctrl+end %8.1f", Time(window, [&] { Key(control, VK_END, true); }));
@@ -76,6 +96,9 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring text(bytes.begin(), bytes.end());
     if (only.empty() || only == L"EDIT") {
         Measure(L"EDIT", L"EDIT", text);
+    }
+    if (only.empty() || only == L"Text1") {
+        Measure(L"Text1", L"EDIT", text);
     }
     if (only.empty() || only == L"RichEdit") {
         ::LoadLibraryW(L"Msftedit.dll");

@@ -4,24 +4,23 @@
 
 namespace flg2scn {
 
-std::u16string ShownText(std::u16string_view text) {
-    std::u16string shown(text);
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        if (shown.compare(i, 2, u"\r\n") == 0) {
+// Both in place: a text may be tens of megabytes.
+std::u16string ShownText(std::u16string text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, u"\r\n") == 0) {
             ++i;
-        } else if (ShownAsSymbol(shown[i])) {
-            shown[i] = *SymbolOf(shown[i]);
+        } else if (ShownAsSymbol(text[i])) {
+            text[i] = *SymbolOf(text[i]);
         }
     }
-    return shown;
+    return text;
 }
 
-std::u16string TextShown(std::u16string_view shown) {
-    std::u16string text(shown);
-    for (char16_t& c : text) {
+std::u16string TextShown(std::u16string shown) {
+    for (char16_t& c : shown) {
         c = ControlOf(c).value_or(c);
     }
-    return text;
+    return shown;
 }
 
 std::string ControlName(char16_t control) {

@@ -42,11 +42,11 @@ constexpr bool ShownAsSymbol(char16_t c) {
 
 // The text as a text area that holds characters only shows it: each control
 // character that ShownAsSymbol names as its symbol, the line breaks (CR LF) kept.
-std::u16string ShownText(std::u16string_view text);
+std::u16string ShownText(std::u16string text);
 // The text that such a text area's characters show: each symbol as its control.
 // A symbol character in the text itself reads as its control too, so where a text
 // may hold them, the text area keeps them apart itself.
-std::u16string TextShown(std::u16string_view shown);
+std::u16string TextShown(std::u16string shown);
 
 // What a window draws for a control character in its cell: "CR", "LF", or its
 // code in two hexadecimal digits ("00" for NUL).

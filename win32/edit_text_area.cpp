@@ -14,22 +14,27 @@ std::u16string_view EditTextArea::Text() {
 }
 
 void EditTextArea::SetText(std::u16string text) {
-    Replace(text, true);
+    Replace(std::move(text), true);
 }
 
 void EditTextArea::AppendText(std::u16string_view text) {
-    Replace(text, false);
+    Replace(std::u16string(text), false);
 }
 
-void EditTextArea::Replace(std::u16string_view text, bool whole) {
-    const std::wstring wide = WideOf(ShownText(text));
+// One message with the whole text, drawn once when it is in: the control's own
+// work on the lines is most of a large load's time.
+void EditTextArea::Replace(std::u16string text, bool whole) {
+    const std::wstring wide = WideOf(ShownText(std::move(text)));
+    ::SendMessageW(edit_, WM_SETREDRAW, FALSE, 0);
     const int end = ::GetWindowTextLengthW(edit_);
     ::SendMessageW(edit_, EM_SETSEL, whole ? 0 : end, end);
     ::SendMessageW(edit_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
     if (whole) {
         ::SendMessageW(edit_, EM_SETSEL, 0, 0);
-        ::SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
     }
+    ::SendMessageW(edit_, WM_SETREDRAW, TRUE, 0);
+    ::SendMessageW(edit_, EM_SCROLLCARET, 0, 0);
+    ::InvalidateRect(edit_, nullptr, TRUE);
 }
 
 bool EditTextArea::Changed() {

@@ -23,7 +23,7 @@ class EditTextArea : public TextArea {
     void SetUnchanged() override;
 
   private:
-    void Replace(std::u16string_view text, bool whole);
+    void Replace(std::u16string text, bool whole);
 
     HWND edit_;
     std::u16string text_;
