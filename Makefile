@@ -15,11 +15,11 @@ WINDOW_PACKAGES := cmake ninja-build g++ qt6-base-dev libxkbcommon-dev libqt6svg
 # Packaging: dpkg-shlibdeps (dpkg-dev) and file, which CPack uses to find
 # libraries; lintian checks the package. Windows: the MinGW-w64 cross compiler,
 # and wine to run what it builds, with the Fixedsys font (fonts-wine); xclip
-# reads what the Win32 window copies.
+# reads what the Win32 window copies; NSIS makes the installer.
 TEST_PACKAGES := libgtest-dev libbenchmark-dev \
                  xvfb xauth xdotool x11-utils strace time desktop-file-utils appstream dpkg-dev file lintian \
                  clang-14 libclang-rt-14-dev llvm-14 clang-tidy clang-format \
-                 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xclip
+                 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xclip nsis
 
 SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
@@ -114,7 +114,7 @@ TIDY_OUTPUT := sed -u -E 's|^clang-tidy-[0-9]+ .* $(CURDIR)/(.*)$$|lint: clang-t
 # database (configured here, as its tests do), with MinGW-w64's C++ and Windows
 # headers; clang brings its own compiler headers.
 WINDOWS_DIR := $(BUILD_DIR)/windows
-WINDOWS_ONLY := (win32/.*|system/.*_win32|tests/win32/.*|tests/support/windows_faults|tests/system/file_system_windows_test)
+WINDOWS_ONLY := (win32/.*|system/.*_win32|tests/win32/.*|tests/cli/own_console_probe|tests/support/windows_faults|tests/system/file_system_windows_test)
 MINGW_HEADERS = $$(echo | x86_64-w64-mingw32-g++-posix -xc++ -E -v - 2>&1 | \
   sed -n -E 's,^ (/.*(/include/c\+\+.*|mingw32/include))$$,-extra-arg=-isystem\1,p')
 
