@@ -12,34 +12,7 @@
 set -u
 setup=$1
 work=$(mktemp -d "${TMPDIR:-/tmp}/flg2scn-setup.XXXXXX")
-xvfb=""
-# The display is the wine server's: this test has a server of its own (see
-# tests/win32/window_test.sh).
-wineserver -k 2>/dev/null
-wineserver -w
-trap 'wineserver -k 2>/dev/null; wineserver -w; [ -n "$xvfb" ] && kill "$xvfb"; rm -rf "$work"' EXIT
-cd "$work" || exit 1
-Xvfb -displayfd 3 -screen 0 1024x768x24 3>display 2>/dev/null &
-xvfb=$!
-poll() {
-    times=$1
-    shift
-    while ! "$@" >/dev/null 2>&1; do
-        times=$((times - 1))
-        [ "$times" -gt 0 ] || return 1
-        sleep 0.05
-    done
-}
-poll 200 test -s display || { echo "FAIL: no display"; exit 1; }
-DISPLAY=:$(cat display)
-export DISPLAY
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-
-failed=0
-fail() {
-    echo "FAIL: $*"
-    failed=1
-}
+. "$(dirname "$0")/../win32/own_display.sh"
 cr=$(printf '\r')
 # value ROOT KEY NAME: a registry value's data, or nothing; /ve for the default.
 value() {

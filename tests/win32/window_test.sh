@@ -24,40 +24,7 @@ probe=$4
 console_probe=$5
 drop_probe=$6
 work=$(mktemp -d "${TMPDIR:-/tmp}/flg2scn-win32.XXXXXX")
-xvfb=""
-# Wine's programs share one server per prefix, and with it the display that the
-# first of them found: the console programs tested before this one had none.
-# So this test has a server of its own, which ends with it. A killed server
-# takes a moment to go, and a program started meanwhile may fail to start: each
-# kill waits until it has gone.
-wineserver -k 2>/dev/null
-wineserver -w
-trap 'wineserver -k 2>/dev/null; wineserver -w; [ -n "$xvfb" ] && kill "$xvfb"; rm -rf "$work"' EXIT
-cd "$work" || exit 1
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 3>display 2>/dev/null &
-xvfb=$!
-# poll TIMES COMMAND...: runs COMMAND every 50 ms until it succeeds.
-poll() {
-    times=$1
-    shift
-    while ! "$@" >/dev/null 2>&1; do
-        times=$((times - 1))
-        [ "$times" -gt 0 ] || return 1
-        sleep 0.05
-    done
-}
-poll 200 test -s display || { echo "FAIL: no display"; exit 1; }
-DISPLAY=:$(cat display)
-export DISPLAY
-# Without a window manager, wine's managed windows stall at every close.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-
-failed=0
-fail() {
-    echo "FAIL: $*"
-    failed=1
-}
+. "$(dirname "$0")/own_display.sh"
 # press KEY NAME: presses KEY in the main window until a window NAME shows. Wine
 # without a window manager may leave its own focus on a box just closed, where
 # X's focus does not reach; a click in the window makes it wine's active one.
