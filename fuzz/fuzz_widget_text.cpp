@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "fuzz_input.h"
 #include "qt/text_area/widget_text.h"
@@ -27,9 +28,16 @@ std::u16string ReadBack(const WidgetText& widget) {
     std::size_t piece = 0;  // characters since the last break of any kind
     std::size_t own = 0;
     const std::u16string_view chars = widget.chars;
+    // A separator of the text's own is a character of its line, not a break.
+    std::vector<bool> is_own(chars.size());
+    for (const std::size_t at : widget.own_chars) {
+        Require(at < chars.size());
+        is_own[at] = true;
+    }
     for (std::size_t end = 0; end <= widget.chars.size(); ++end) {
         if (end < widget.chars.size() && widget.chars[end] != WidgetText::kBlockBreak) {
-            piece = widget.chars[end] == WidgetText::kLineSeparator ? 0 : piece + 1;
+            const bool line_break = widget.chars[end] == WidgetText::kLineSeparator && !is_own[end];
+            piece = line_break ? 0 : piece + 1;
             Require(piece <= WidgetText::kPieceLength + 1);
             continue;
         }
