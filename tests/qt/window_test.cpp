@@ -245,12 +245,14 @@ class WindowTest : public QObject {
         test::WriteBytes(dir.Path("start.flg"), "");
         std::filesystem::create_directory(dir.Path("s"));  // where the save dialog starts
         const auto path = [&](const char* name) { return QString::fromStdString(dir.Path(name)); };
-        // The filters, the one selected, the accept mode and the cursor.
-        const QString open = QString("Flag Files (*.flg)|All files (*)|Flag Files (*.flg)|%1|%2")
+        // The filters, the one selected, the accept and file modes and the cursor.
+        const QString open = QString("Flag Files (*.flg)|All files (*)|Flag Files (*.flg)|%1|%2|%3")
                                  .arg(QFileDialog::AcceptOpen)
+                                 .arg(QFileDialog::ExistingFile)
                                  .arg(Qt::ArrowCursor);
-        const QString save = QString("Scenario File (*.scn)|Scenario File (*.scn)|%1|%2")
+        const QString save = QString("Scenario File (*.scn)|Scenario File (*.scn)|%1|%2|%3")
                                  .arg(QFileDialog::AcceptSave)
+                                 .arg(QFileDialog::AnyFile)
                                  .arg(Qt::ArrowCursor);
         const std::tuple<QString, Qt::Key, QString, QString> rows[] = {
             {"", Qt::Key_Return, path("start.flg"), open},
@@ -261,8 +263,9 @@ class WindowTest : public QObject {
             QString seen;
             const ModalWatcher<QFileDialog> watcher([&, typed = typed, key = key](QFileDialog* d) {
                 seen = (d->nameFilters() << d->selectedNameFilter()).join('|') +
-                       QString("|%1|%2")
+                       QString("|%1|%2|%3")
                            .arg(d->acceptMode())
+                           .arg(d->fileMode())
                            .arg(QGuiApplication::overrideCursor()->shape());
                 auto* name = d->findChild<QLineEdit*>("fileNameEdit");
                 if (!typed.isEmpty()) {
