@@ -88,6 +88,19 @@ class TextAreaTest : public QObject {
         QVERIFY(SymbolName(metrics, u"\u240A"_qs, 0, length, true) != "LF");
     }
 
+    // A copy too long to keep for the X selection is still kept for the
+    // clipboard: an edit at once after it leaves the copy as it was.
+    void aLongCopyKeepsItsText() {
+        TextEdit edit;
+        QtTextArea area(&edit);
+        const QString text(70'000, 'a');
+        area.SetText(text.toStdU16String());
+        edit.selectAll();
+        edit.copy();
+        QTest::keyClick(&edit, Qt::Key_X);
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+    }
+
     // Keys at the piece ends of a line in three pieces act on the line as if it were
     // whole; the end of a piece and the start of the next are one place in the text.
     void editingOverAPieceEnd() {
