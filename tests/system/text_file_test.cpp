@@ -15,6 +15,7 @@
 #include "system/file_error.h"
 #include "system/file_handle.h"
 #include "system/file_reading.h"
+#include "system/file_system.h"
 #include "system/replacement_file.h"
 
 namespace flg2scn {
@@ -180,6 +181,17 @@ TEST(TextFileWriting, TheNextSaveTakesAwayWhatACutOffOneLeft) {
         EXPECT_EQ(ReadBytes(dir.Path("a.scn")), "new");
         EXPECT_EQ(dir.Names(), live ? ".a.scn.flg2scn a.scn" : "a.scn");
     }
+}
+
+// Finding the descriptors that the program inherited leaves none of its own open.
+TEST(StandardStreams, SetUpLeavesNoDescriptorOpen) {
+    const auto open = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                             std::filesystem::directory_iterator());
+    };
+    const auto before = open();
+    SetUpStandardStreams();
+    EXPECT_EQ(open(), before);
 }
 
 }  // namespace
