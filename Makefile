@@ -15,18 +15,23 @@ WINDOW_PACKAGES := cmake ninja-build g++ qt6-base-dev libxkbcommon-dev libqt6svg
 # Packaging: dpkg-shlibdeps (dpkg-dev) and file, which CPack uses to find
 # libraries; lintian checks the package. Windows: the MinGW-w64 cross compiler,
 # and wine to run what it builds, with the Fixedsys font (fonts-wine); xclip
-# reads what the Win32 window copies; NSIS makes the installer.
-TEST_PACKAGES := libgtest-dev libbenchmark-dev \
+# reads what the Win32 window copies; NSIS makes the installer. The page's test:
+# Chromium, driven through its driver by Selenium.
+# The page: emscripten, which runs its own scripts with node, and the core's
+# tests under node.
+WEB_PACKAGES := emscripten nodejs
+TEST_PACKAGES := $(WEB_PACKAGES) libgtest-dev libbenchmark-dev \
                  xvfb xauth xdotool x11-utils strace time desktop-file-utils appstream dpkg-dev file lintian \
                  clang-14 libclang-rt-14-dev llvm-14 clang-tidy clang-format \
-                 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xclip nsis
+                 g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xclip nsis \
+                 chromium chromium-driver python3-selenium
 
 SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 JOBS := $(shell nproc)
 
-.PHONY: all deps deps-window configure build run unit test sanitize fuzz-build fuzz-smoke fuzz \
-        lint bench package windows windows-test clean
+.PHONY: all deps deps-window deps-web configure build run unit test sanitize fuzz-build fuzz-smoke \
+        fuzz lint bench package windows windows-test web web-test clean
 
 all: build
 
@@ -50,6 +55,9 @@ endef
 
 deps-window:
 	$(call install_missing,$(WINDOW_PACKAGES))
+
+deps-web:
+	$(call install_missing,$(WEB_PACKAGES))
 
 deps:
 	$(call install_missing,$(WINDOW_PACKAGES) $(TEST_PACKAGES))
@@ -75,7 +83,7 @@ unit: build
 
 # Everything: the tests, the same tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a short run of every fuzzer and the lint.
-test: lint fuzz-smoke sanitize unit
+test: lint fuzz-smoke sanitize unit web-test
 
 # flg2scn.exe, flg2scn-cli.exe, the plain test suites and the zip for Windows, in build-windows/
 # The Linux build's flg2scn-cli is what the Windows one is held against.
@@ -86,6 +94,17 @@ windows: build
 # Only the Windows build's tests, which the ordinary build runs as one test.
 windows-test: build
 	ctest --preset default -R '^windows_tests$$'
+
+# The page, build-web/flg2scn.html: one file that works offline, from disk too.
+web: deps-web
+	cmake --preset web
+	cmake --build --preset web
+
+# The core's tests under node, and the page's in a headless browser, held
+# against the Linux build's flg2scn-cli.
+web-test: deps build web
+	cmake --preset web -DFLG2SCN_LINUX_CLI=$(CURDIR)/$(BUILD_DIR)/cli/flg2scn-cli >/dev/null
+	ctest --preset web
 
 sanitize: deps
 	cmake --preset sanitize
@@ -137,4 +156,4 @@ bench: build
 	$(BUILD_DIR)/bench/flg2scn-bench
 
 clean:
-	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-windows
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-windows build-web

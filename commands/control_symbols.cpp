@@ -23,6 +23,33 @@ std::u16string TextShown(std::u16string shown) {
     return shown;
 }
 
+std::u16string ShownTextLf(std::u16string_view text) {
+    std::u16string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.substr(i, 2) == u"\r\n") {
+            shown += u'\n';
+            ++i;
+        } else {
+            shown += ShownAsSymbol(text[i]) ? *SymbolOf(text[i]) : text[i];
+        }
+    }
+    return shown;
+}
+
+std::u16string TextShownLf(std::u16string_view shown) {
+    std::u16string text;
+    text.reserve(shown.size() + shown.size() / 16);
+    for (const char16_t c : shown) {
+        if (c == u'\n') {
+            text += u"\r\n";
+        } else {
+            text += ControlOf(c).value_or(c);
+        }
+    }
+    return text;
+}
+
 std::string ControlName(char16_t control) {
     if (control == u'\r') {
         return "CR";

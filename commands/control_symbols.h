@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace flg2scn {
 
@@ -46,6 +47,11 @@ std::u16string ShownText(std::u16string text);
 // A symbol character in the text itself reads as its control too, so where a text
 // may hold them, the text area keeps them apart itself.
 std::u16string TextShown(std::u16string shown);
+
+// The same for a text area whose line break is a lone LF, as a browser's
+// textarea: a CR LF shows as an LF and reads back as a CR LF.
+std::u16string ShownTextLf(std::u16string_view text);
+std::u16string TextShownLf(std::u16string_view shown);
 
 // What a window draws for a control character in its cell: "CR", "LF", or its
 // code in two hexadecimal digits ("00" for NUL).

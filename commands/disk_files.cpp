@@ -1,6 +1,7 @@
 #include "commands/disk_files.h"
 
 #include "system/file_reading.h"
+#include "system/file_writing.h"
 #include "system/text_file.h"
 
 namespace flg2scn {

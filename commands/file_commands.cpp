@@ -6,7 +6,6 @@
 
 #include "commands/messages.h"
 #include "system/file_error.h"
-#include "system/file_reading.h"
 #include "system/text_file.h"
 #include "vb6/code_page.h"
 #include "vb6/line_reading.h"

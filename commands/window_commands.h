@@ -2,7 +2,6 @@
 
 #include <functional>
 
-#include "commands/disk_files.h"
 #include "commands/file_commands.h"
 #include "commands/services.h"
 #include "commands/window_layout.h"
@@ -11,15 +10,13 @@ namespace flg2scn {
 
 // The window's commands over the services its front end supplies, the same in
 // every front end: what each menu entry runs, and the file commands (a file
-// given by name, the question before the window closes). The files are the
-// desktop's (DiskFiles) unless the front end gives a store of its own.
+// given by name, the question before the window closes). The files are those of
+// `files`: the desktop's (DiskFiles) or a store of the front end's own.
 class WindowCommands {
   public:
     WindowCommands(TextArea& text_area, FileDialog& dialog, MessageBoxService& messages,
-                   FileStore* files = nullptr)
-        : text_area_(text_area),
-          messages_(messages),
-          files_(text_area, dialog, messages, files != nullptr ? *files : disk_files_) {}
+                   FileStore& files)
+        : text_area_(text_area), messages_(messages), files_(text_area, dialog, messages, files) {}
 
     // Runs a menu entry's command: Load and Save through the file commands,
     // Convert on the text area, About in a message box. Exit calls `close`, which
@@ -32,7 +29,6 @@ class WindowCommands {
   private:
     TextArea& text_area_;
     MessageBoxService& messages_;
-    DiskFiles disk_files_;
     FileCommands files_;
 };
 

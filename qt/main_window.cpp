@@ -62,7 +62,7 @@ MainWindow::MainWindow(std::unique_ptr<MessageBoxService> messages,
     setAcceptDrops(true);
     setWindowTitle(ToQString(kWindowCaption));
     createTextArea();
-    commands_ = std::make_unique<WindowCommands>(*text_area_, *file_dialog_, *messages_);
+    commands_ = std::make_unique<WindowCommands>(*text_area_, *file_dialog_, *messages_, files_);
     createMenus();
     setStartSize();
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "commands/disk_files.h"
 #include "commands/services.h"
 #include "commands/window_commands.h"
 #include "commands/window_layout.h"
@@ -52,6 +53,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<QtTextArea> text_area_;
     std::unique_ptr<MessageBoxService> messages_;
     std::unique_ptr<FileDialog> file_dialog_;
+    DiskFiles files_;
     std::unique_ptr<WindowCommands> commands_;
     std::filesystem::path file_when_shown_;
 };

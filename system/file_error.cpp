@@ -26,6 +26,14 @@ FileError WriteError(const std::string& path, int error) {
     return {FileError::Operation::kWrite, path, SystemReason(error)};
 }
 
+FileError TooLargeError(const std::string& path, std::size_t max_bytes) {
+    constexpr std::size_t kMiB = std::size_t{1} << 20;
+    return {FileError::Operation::kRead, path,
+            "the file is larger than " + (max_bytes % kMiB == 0
+                                              ? std::to_string(max_bytes / kMiB) + " MiB"
+                                              : std::to_string(max_bytes) + " bytes")};
+}
+
 FileError FolderWriteError(const std::string& path, const std::string& folder, int error) {
     return {FileError::Operation::kWrite, path,
             "the folder " + folder + " cannot be written to (" + SystemReason(error) + ")"};

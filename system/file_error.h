@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -26,6 +27,8 @@ std::string SystemReason(int error);
 // (on Windows, the error code through ErrnoOf).
 FileError ReadError(const std::string& path, int error);
 FileError WriteError(const std::string& path, int error);
+// A file of more than `max_bytes`, which is refused unread.
+FileError TooLargeError(const std::string& path, std::size_t max_bytes);
 // A new file that `folder` refused, though the old file at `path` may be writable.
 FileError FolderWriteError(const std::string& path, const std::string& folder, int error);
 

@@ -15,13 +15,6 @@ namespace {
     throw FileError(FileError::Operation::kRead, path, reason);
 }
 
-std::string TooLarge(std::size_t max_bytes) {
-    constexpr std::size_t kMiB = std::size_t{1} << 20;
-    return "the file is larger than " + (max_bytes % kMiB == 0
-                                             ? std::to_string(max_bytes / kMiB) + " MiB"
-                                             : std::to_string(max_bytes) + " bytes");
-}
-
 }  // namespace
 
 FileHandle OpenRegularFile(const std::string& path, std::size_t max_bytes, std::size_t* size) {
@@ -35,7 +28,7 @@ FileHandle OpenRegularFile(const std::string& path, std::size_t max_bytes, std::
         Fail(path, "not a regular file");
     }
     if (bytes > max_bytes) {
-        Fail(path, TooLarge(max_bytes));
+        throw TooLargeError(path, max_bytes);
     }
     if (size != nullptr) {
         *size = static_cast<std::size_t>(bytes);
@@ -68,7 +61,7 @@ std::string ReadFileBytes(const std::string& path, std::size_t max_bytes) {
     ReadPieces(file.get(), path, SIZE_MAX, [&](std::string_view piece) {
         bytes += piece;
         if (bytes.size() > max_bytes) {
-            Fail(path, TooLarge(max_bytes));
+            throw TooLargeError(path, max_bytes);
         }
     });
     return bytes;
@@ -83,7 +76,7 @@ std::size_t ReadPieces(NativeFile fd, const std::string& name, std::size_t max_b
     while (const std::size_t got = ReadSome(fd, name, buffer.get(), kPiece)) {
         total += got;
         if (total > max_bytes) {
-            Fail(name, TooLarge(max_bytes));
+            throw TooLargeError(name, max_bytes);
         }
         piece({buffer.get(), got});
     }

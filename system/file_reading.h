@@ -10,9 +10,6 @@
 
 namespace flg2scn {
 
-// The most a text file may hold: a text area is no place for more.
-constexpr std::size_t kMaxTextFileBytes = std::size_t{64} << 20;
-
 // Opens a regular file for reading and gives its size in `size` when asked.
 // Anything else (a folder, a device, a FIFO) and a file of more than `max_bytes`
 // are refused with a FileError.

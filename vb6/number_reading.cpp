@@ -1,8 +1,10 @@
 #include "vb6/number_reading.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -125,12 +127,19 @@ double ReadDecimal(Cursor& cursor) {
     if (magnitude >= -400) {
         digits += 'e';
         digits += std::to_string(scale);
+#if defined(__cpp_lib_to_chars)
         const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-        if (result.ec == std::errc::result_out_of_range) {
-            if (magnitude > 0) {
-                throw RuntimeFailure("overflow");
-            }
-            value = 0;
+        const bool out_of_range = result.ec == std::errc::result_out_of_range;
+#else
+        // The C++ library of emscripten has no from_chars for doubles. strtod
+        // reads the same digits alike: there is no decimal point to localize.
+        errno = 0;
+        value = std::strtod(digits.c_str(), nullptr);
+        const bool out_of_range = errno == ERANGE;
+#endif
+        // Too small a value is left as it came (0 from from_chars).
+        if (out_of_range && magnitude > 0) {
+            throw RuntimeFailure("overflow");
         }
     }
     return negative ? -value : value;

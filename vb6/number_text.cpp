@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -23,13 +24,20 @@ struct Rounded {
 Rounded RoundTo15Digits(double magnitude) {
     // "d.ddddddddddddddde+XX", correctly rounded.
     char buffer[64];
+#if defined(__cpp_lib_to_chars)
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                       std::chars_format::scientific, kSignificantDigits - 1);
     const std::string text(buffer, result.ptr);
+#else
+    // The C++ library of emscripten has no to_chars for doubles; its C library
+    // rounds correctly too. The decimal point, whatever the locale, is skipped.
+    std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, magnitude);
+    const std::string text(buffer);
+#endif
     const std::size_t e = text.find('e');
     Rounded rounded;
     for (std::size_t i = 0; i < e; ++i) {
-        if (text[i] != '.') {
+        if (text[i] >= '0' && text[i] <= '9') {
             rounded.digits.push_back(text[i]);
         }
     }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "commands/disk_files.h"
 #include "commands/window_commands.h"
 #include "win32/edit_text_area.h"
 #include "win32/win32_file_dialog.h"
@@ -49,10 +50,11 @@ class Win32Window {
             : text_area(edit),
               messages(window),
               dialog(window),
-              commands(text_area, dialog, messages) {}
+              commands(text_area, dialog, messages, files) {}
         EditTextArea text_area;
         Win32MessageBox messages;
         Win32FileDialog dialog;
+        DiskFiles files;
         WindowCommands commands;
     };
     std::unique_ptr<Services> services_;

@@ -8,11 +8,13 @@
 #include "commands/control_symbols.h"
 #include "commands/convert_command.h"
 #include "commands/file_commands.h"
+#include "commands/given_files.h"
 #include "commands/window_commands.h"
 #include "commands/window_layout.h"
 #include "support/harbour.h"
 #include "support/recording_services.h"
 #include "support/temp_dir.h"
+#include "system/text_file.h"
 
 namespace flg2scn {
 namespace {
@@ -143,6 +145,35 @@ TEST(FileCommands, SaveFileSavesNoEmptyText) {
     EXPECT_TRUE(files.files.empty() && messages.shown.empty());
 }
 
+// A front end without a file system hands the commands the file the user picked,
+// perhaps without its bytes when it is too big to read, and takes what a save
+// wrote; the save offers the loaded file's name as a scenario's.
+TEST(GivenFiles, TheFilePickedAndTheBytesSaved) {
+    const std::size_t over = kMaxTextFileBytes + 1;
+    const std::tuple<std::filesystem::path, std::size_t, std::string, bool, std::u16string,
+                     std::string, std::string>
+        rows[] = {{"dir/a.flg", 4, "#A\r\n", true, u"#A\r\n", "", "a.scn"},
+                  {"b", 2, "#B", true, u"#B\r\n", "", "b.scn"},
+                  {"c.d.flg", over, "", false, u"kept",
+                   "Cannot read file c.d.flg:\r\nthe file is larger than 64 MiB.", "c.d.scn"},
+                  {"", 0, "", false, u"kept", "Cannot read file :\r\nthe file was not given.",
+                   "scenario.scn"}};
+    for (const auto& [name, size, bytes, loaded, text, told, offered] : rows) {
+        test::MemoryTextArea text_area(u"kept");
+        test::ScriptedFileDialog dialog;
+        test::RecordingMessageBox messages;
+        GivenFiles files;
+        files.Give(name, size, bytes);
+        FileCommands commands(text_area, dialog, messages, files);
+        EXPECT_EQ(commands.LoadFile(name), loaded) << name;
+        EXPECT_EQ(text_area.text, text) << name;
+        EXPECT_EQ(messages.shown.empty() ? "" : std::get<0>(messages.shown[0]), told) << name;
+        EXPECT_EQ(SuggestedSaveName(commands.last_name()), offered);
+        EXPECT_TRUE(commands.SaveFile(SuggestedSaveName(name)));
+        EXPECT_EQ(files.saved(), TextFileBytes(text)) << name;
+    }
+}
+
 // Closing asks about a changed text that is not empty; Save closes only once saved.
 TEST(FileCommands, MayCloseAsksToSaveAChangedText) {
     using C = SaveChoice;
@@ -192,7 +223,7 @@ TEST(WindowCommands, EachMenuEntryRunsItsCommand) {
         test::MemoryFiles store;
         store.files = {{"a.flg", "#A\r\n"}};
         bool closed = false;
-        WindowCommands(text_area, dialog, messages, &store).Run(entry.action, [&] {
+        WindowCommands(text_area, dialog, messages, store).Run(entry.action, [&] {
             closed = true;
         });
         const auto& [text, asked, shown, closes] = outcomes.at(entry.name);
@@ -248,6 +279,10 @@ TEST(ControlSymbols, BothWaysAndTheirNames) {
     const std::u16string shown = u"#A\r\nb\u240Ac\u240Dd\u2400e\u2401\tf\u2421\u240D"s;
     EXPECT_EQ(ShownText(text), shown);
     EXPECT_EQ(TextShown(shown), text);
+    // Where a text area breaks lines at a lone LF, a CR LF shows as one.
+    const std::u16string shown_lf = u"#A\nb\u240Ac\u240Dd\u2400e\u2401\tf\u2421\u240D"s;
+    EXPECT_EQ(ShownTextLf(text), shown_lf);
+    EXPECT_EQ(TextShownLf(shown_lf), text);
 }
 
 }  // namespace

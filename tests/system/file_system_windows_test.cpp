@@ -9,7 +9,9 @@
 
 #include "support/temp_dir.h"
 #include "system/file_error.h"
+#include "system/file_reading.h"
 #include "system/file_system.h"
+#include "system/file_writing.h"
 #include "system/replacement_file.h"
 #include "system/text_file.h"
 

@@ -16,6 +16,7 @@
 #include "system/file_handle.h"
 #include "system/file_reading.h"
 #include "system/file_system.h"
+#include "system/file_writing.h"
 #include "system/replacement_file.h"
 
 namespace flg2scn {

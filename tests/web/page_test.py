@@ -1,0 +1,192 @@
+#!/usr/bin/python3
+"""The page in headless Chromium, opened from disk with the network off.
+
+Usage: page_test.py PAGE FLG2SCN_CLI WORK_DIR
+
+Each flag file of the table goes in through CommonDialog1, is converted and
+saved by download: the bytes are flg2scn-cli's, or the message box is the
+window's. Then About, drops, keys, undo and the question on leaving. No request
+may leave the page.
+"""
+import json
+import os
+import shutil
+import subprocess
+import sys
+import time
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+
+PAGE, CLI, WORK = (os.path.abspath(arg) for arg in sys.argv[1:4])
+DOWNLOADS = os.path.join(WORK, "downloads")
+
+
+def poll(what, seconds=20):
+    """What `what` gives once it is truthy; fails after `seconds`."""
+    deadline = time.monotonic() + seconds
+    while True:
+        value = what()
+        if value or time.monotonic() > deadline:
+            if not value:
+                raise AssertionError("timed out waiting for " + (what.__doc__ or "the page"))
+            return value
+        time.sleep(0.02)
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        shutil.rmtree(WORK, ignore_errors=True)
+        os.makedirs(DOWNLOADS)
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for arg in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                    "--disable-background-networking", "--disable-component-update",
+                    "--disable-sync", "--user-data-dir=" + os.path.join(WORK, "profile")):
+            options.add_argument(arg)
+        options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
+        cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        d = cls.driver
+        d.execute_cdp_cmd("Network.enable", {})
+        d.execute_cdp_cmd("Network.emulateNetworkConditions", {
+            "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+        d.execute_cdp_cmd("Page.setDownloadBehavior", {"behavior": "allow", "downloadPath": DOWNLOADS})
+        # Saving goes by download, as in a browser without a save picker.
+        d.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                          {"source": "delete window.showSaveFilePicker;"})
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    def setUp(self):
+        self.driver.get_log("performance")  # the browser's own start
+        self.driver.get("file://" + PAGE)
+        poll(lambda: self.js("return document.body.dataset.ready"))
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def text(self):
+        return self.js("return document.getElementById('Text1').value")
+
+    def message(self):
+        """The open message box: title, icon, text; None when none is open."""
+        return self.js("""const box = document.getElementById('MsgBox');
+            return box.open ? [document.getElementById('MsgBoxTitle').textContent,
+                               box.dataset.icon, box.querySelector('.text').textContent] : null""")
+
+    def dismiss(self, key=Keys.ENTER):
+        self.driver.switch_to.active_element.send_keys(key)
+        poll(lambda: self.message() is None)
+
+    def load(self, path):
+        self.js("document.getElementById('Text1').value = 'before'")
+        self.driver.find_element(By.ID, "CommonDialog1").send_keys(path)
+        poll(lambda: self.text() != "before" or self.message())
+
+    def save(self):
+        """The bytes of the file that Save downloads, and its name."""
+        for name in os.listdir(DOWNLOADS):
+            os.remove(os.path.join(DOWNLOADS, name))
+        self.driver.find_element(By.ID, "Text1").send_keys(Keys.CONTROL, "s")
+        done = lambda: [n for n in os.listdir(DOWNLOADS) if not n.endswith(".crdownload")]
+        name = poll(done)[0]
+        with open(os.path.join(DOWNLOADS, name), "rb") as file:
+            return file.read(), name
+
+    def write(self, name, data):
+        path = os.path.join(WORK, name)
+        with open(path, "wb") as file:
+            file.write(data)
+        return path
+
+    def test_files_convert_as_flg2scn_cli_converts_them(self):
+        blue, red = b"<100 200 40>", b"<1024 512 96>"
+        rows = [  # name, bytes, shown in the text area after the load, message of Convert
+            ("harbour.flg", b"#Harbour\r\n" + blue + b"\r\n" + red + b"\r\n", None, None),
+            ("hafen.flg", b"#Gr\xf6\xdfe \x80\r\n" + blue + b"\r\n" + red, None, None),
+            ("lf.flg", b"#A\n" + blue + b"\n" + red + b"\n", "#A\u240a", ("Error", "warning",
+                "Incorrect number of flag locations.")),
+            ("cr.flg", b"#A\r" + blue + b"\r" + red, "#A\n<", None),
+            ("nul.flg", b"#A\0\r\n" + blue + b"\r\n" + red + b"\r\n", "#A\u2400\n", None),
+            ("nohead.flg", b"A\r\n" + blue + b"\r\n" + red + b"\r\n", None,
+                ("Error", "warning", "No # header.")),
+            ("empty.flg", b"", "", ("Error", "error", "Nothing to convert!")),
+            ("bad.flg", b"#A\r\n<1 2 1E999>\r\n" + red + b"\r\n", None,
+                ("Error!", "error", "An error occurred while proccessing the flag data.")),
+        ]
+        for name, data, shown, told in rows:
+            with self.subTest(name):
+                path = self.write(name, data)
+                cli = subprocess.run([CLI, "-o", "-", path], capture_output=True)
+                self.load(path)
+                if shown is not None:
+                    self.assertTrue(self.text().startswith(shown), self.text())
+                self.driver.find_element(By.ID, "mnuConvert").click()
+                if told:
+                    self.assertEqual(poll(self.message), list(told))
+                    self.assertNotEqual(cli.returncode, 0)
+                    self.assertIn(told[2], cli.stderr.decode())
+                    self.dismiss()
+                    continue
+                self.assertTrue(self.text().startswith("SCENARIO"))
+                self.assertEqual(self.save(), (cli.stdout, name[:-4] + ".scn"))
+
+    def test_files_that_do_not_load_or_save(self):
+        big = os.path.join(WORK, "big.flg")
+        with open(big, "wb") as file:
+            file.truncate((64 << 20) + 1)
+        self.load(big)
+        self.assertEqual(self.message(), ["Error", "error",
+                                          "Cannot read file big.flg:\nthe file is larger than 64 MiB."])
+        self.dismiss(Keys.ESCAPE)
+        self.assertEqual(self.text(), "before")
+        self.driver.find_element(By.ID, "Text1").send_keys(Keys.CONTROL, "a")
+        self.driver.find_element(By.ID, "Text1").send_keys("#\u4e00")
+        self.driver.find_element(By.ID, "Text1").send_keys(Keys.CONTROL, "s")
+        self.assertEqual(poll(self.message)[2], "Cannot write file big.scn:\nline 1, column 2: "
+                         "the character U+4E00 has no place in the Windows-1252 code page.")
+
+    def test_about_drops_keys_undo_and_leaving(self):
+        text1 = self.driver.find_element(By.ID, "Text1")
+        text1.send_keys(Keys.ALT, "a")
+        self.assertEqual(self.message(), ["About", "information",
+                                          "Program by Tovrin.\nMany thanks to Greyfallow for his help."])
+        self.dismiss()
+        drop = """const transfer = new DataTransfer();
+            for (const name of arguments[0]) transfer.items.add(new File(['#H\\r\\n<1 2 3>\\r\\n<4 5 6>'], name));
+            document.getElementById('Text1').dispatchEvent(new DragEvent('drop', {dataTransfer: transfer, bubbles: true}));"""
+        self.js(drop, ["a.flg", "b.flg"])
+        self.assertEqual(poll(self.message), ["Error", "warning",
+            "Only one file can be loaded at a time.\nPlease drop a single .FLG file."])
+        self.dismiss()
+        self.js(drop, ["one.flg"])
+        loaded = poll(self.text)
+        self.assertEqual(loaded, "#H\n<1 2 3>\n<4 5 6>\n")
+        text1.send_keys(Keys.ALT, "c")
+        self.assertTrue(poll(lambda: self.text().startswith("SCENARIO \"H (CTB)\"")))
+        text1.send_keys(Keys.CONTROL, "z")
+        self.assertEqual(self.text(), loaded)
+        leaving = "const e = new Event('beforeunload', {cancelable: true}); " \
+                  "window.dispatchEvent(e); return e.defaultPrevented"
+        self.assertTrue(self.js(leaving))
+        self.assertEqual(self.save()[1], "one.scn")
+        self.assertFalse(self.js(leaving))
+
+    def test_no_request_leaves_the_page(self):
+        self.driver.find_element(By.ID, "mnuAbout").click()
+        poll(self.message)
+        for entry in self.driver.get_log("performance"):
+            message = json.loads(entry["message"])["message"]
+            if message["method"] == "Network.requestWillBeSent":
+                url = message["params"]["request"]["url"]
+                self.assertRegex(url, r"^(file|data|blob):", url)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)
