@@ -31,7 +31,7 @@ SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 JOBS := $(shell nproc)
 
 .PHONY: all deps deps-window deps-web configure build run unit test sanitize fuzz-build fuzz-smoke \
-        fuzz lint bench package windows windows-test web web-test clean
+        fuzz lint bench web-bench package windows windows-test web web-test clean
 
 all: build
 
@@ -152,8 +152,14 @@ lint: build
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
-bench: build
+bench: build web-bench
 	$(BUILD_DIR)/bench/flg2scn-bench
+
+# The page's keys, load and Convert with big texts in Chromium, and its core
+# under node against flg2scn-cli.
+web-bench: deps build web
+	/usr/bin/python3 bench/web_bench.py build-web/flg2scn.html \
+	  build-web/web/flg2scn-web-core-bench.js $(BUILD_DIR)/cli/flg2scn-cli build-web/bench
 
 clean:
 	rm -rf $(BUILD_DIR) build-sanitize build-fuzz build-windows build-web
