@@ -123,9 +123,14 @@ Module.page = (() => {
         throw error;
       }
       if (!withUtf8(handle.name, (at) => call("page_save", at))) return;
-      const writable = await handle.createWritable();
-      await writable.write(savedBytes());
-      await writable.close();
+      try {
+        const writable = await handle.createWritable();
+        await writable.write(savedBytes());
+        await writable.close();
+      } catch (error) {
+        withUtf8(handle.name, (nameAt) => withUtf8(error.message, (reasonAt) =>
+          call("page_save_failed", nameAt, reasonAt)));
+      }
       return;
     }
     if (!withUtf8(offered, (at) => call("page_save", at))) return;
@@ -222,24 +227,28 @@ Module.page = (() => {
   }
 
   // Keys: Alt and an access key, a letter in the open File menu, the shortcuts,
-  // and Ctrl+Z for a Load or a Convert.
+  // and Ctrl+Z for a Load or a Convert. A Mac's Option key changes the letter
+  // (Option+F gives "ƒ"), so a letter is read from the key's place; its
+  // Command key stands for Ctrl.
   function onKey(event) {
     if ($("MsgBox").open) return;
-    const key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
+    const letter = /^Key[A-Z]$/.test(event.code) ? event.code[3] : null;
+    const key = letter || (event.key.length === 1 ? event.key.toUpperCase() : event.key);
+    const ctrl = event.ctrlKey || event.metaKey;
     const menuOpen = !$("fileMenu").hidden;
     const pick = (inFileMenu) =>
       Object.values(entries).find((entry) => entry.inFileMenu === inFileMenu && entry.key === key);
     let entry = null;
     if (menuOpen && key === "Escape") {
       closeFileMenu();
-    } else if (menuOpen && !event.ctrlKey && (entry = pick(true))) {
+    } else if (menuOpen && !ctrl && (entry = pick(true))) {
       run(entry.action);
-    } else if (event.altKey && !event.ctrlKey && (entry = pick(false))) {
+    } else if (event.altKey && !ctrl && (entry = pick(false))) {
       entry.action === kFileMenu ? openFileMenu() : run(entry.action);
-    } else if (event.ctrlKey && !event.altKey && !event.shiftKey &&
+    } else if (ctrl && !event.altKey && !event.shiftKey &&
                (entry = Object.values(entries).find((e) => e.shortcut === "Ctrl+" + key))) {
       run(entry.action);
-    } else if (event.ctrlKey && key === "Z" && !event.shiftKey && event.target === text1 && undoCommand()) {
+    } else if (ctrl && key === "Z" && !event.shiftKey && event.target === text1 && undoCommand()) {
       // taken back
     } else {
       return;

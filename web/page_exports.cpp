@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "commands/given_files.h"
+#include "commands/messages.h"
 #include "commands/window_commands.h"
 #include "commands/window_layout.h"
 #include "page_message_box.h"
 #include "page_text_area.h"
+#include "system/file_error.h"
 #include "system/text_file.h"
 
 namespace flg2scn {
@@ -124,6 +126,16 @@ EMSCRIPTEN_KEEPALIVE const char* page_save_name() {
 // Saves the text as `name`; the bytes are then at page_saved_bytes.
 EMSCRIPTEN_KEEPALIVE int page_save(const char* name) {
     return ThePage().commands.files().SaveFile(flg2scn::PathOf(name)) ? 1 : 0;
+}
+
+// The browser could not write the saved bytes to the file `name`: told as the
+// commands tell a failed save, and the text counts as changed again.
+EMSCRIPTEN_KEEPALIVE void page_save_failed(const char* name, const char* reason) {
+    const std::filesystem::path path = flg2scn::PathOf(name);
+    flg2scn::TellFileError(
+        ThePage().messages, path,
+        flg2scn::FileError(flg2scn::FileError::Operation::kWrite, flg2scn::Utf8Name(path), reason));
+    ThePage().text_area.MarkChanged();
 }
 
 EMSCRIPTEN_KEEPALIVE const char* page_saved_bytes() {

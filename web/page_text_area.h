@@ -20,6 +20,8 @@ class PageTextArea final : public TextArea {
 
     // The user edited the text (typing, pasting, an undo).
     void Edited() { changed_ = true, stale_ = true; }
+    // A save that the commands made failed after them, in the browser.
+    void MarkChanged() { changed_ = true; }
 
   private:
     std::u16string text_;

@@ -85,7 +85,9 @@ class PageTest(unittest.TestCase):
         poll(lambda: self.message() is None)
 
     def load(self, path):
-        self.js("document.getElementById('Text1').value = 'before'")
+        # As Load does before it opens the picker, so that the same file loads again.
+        self.js("document.getElementById('Text1').value = 'before';"
+                "document.getElementById('CommonDialog1').value = ''")
         self.driver.find_element(By.ID, "CommonDialog1").send_keys(path)
         poll(lambda: self.text() != "before" or self.message())
 
@@ -177,6 +179,36 @@ class PageTest(unittest.TestCase):
         self.assertTrue(self.js(leaving))
         self.assertEqual(self.save()[1], "one.scn")
         self.assertFalse(self.js(leaving))
+
+    def test_save_picker(self):
+        """Where the browser has a save picker, Save writes through the file it
+        gives, offering the loaded file's name; a write that fails is told."""
+        picker = """window.showSaveFilePicker = async (options) => {
+            window.offered = options.suggestedName;
+            return {name: 'picked.scn', createWritable: async () => {
+              if (arguments[0]) throw new Error('the disk is full');
+              return {write: async (bytes) => { window.written = Array.from(bytes); },
+                      close: async () => {}};
+            }};
+          };"""
+        leaving = "const e = new Event('beforeunload', {cancelable: true}); " \
+                  "window.dispatchEvent(e); return e.defaultPrevented"
+        path = self.write("pick.flg", b"#P\r\n<1 2 3>\r\n<4 5 6>\r\n")
+        expected = subprocess.run([CLI, "-o", "-", path], capture_output=True).stdout
+        for fails in (False, True):
+            with self.subTest(fails=fails):
+                self.load(path)
+                self.driver.find_element(By.ID, "mnuConvert").click()
+                self.js(picker, fails)
+                self.driver.find_element(By.ID, "Text1").send_keys(Keys.CONTROL, "s")
+                if fails:
+                    self.assertEqual(poll(self.message), ["Error", "error",
+                                     "Cannot write file picked.scn:\nthe disk is full."])
+                    self.dismiss()
+                else:
+                    self.assertEqual(bytes(poll(lambda: self.js("return window.written"))), expected)
+                self.assertEqual(self.js("return window.offered"), "pick.scn")
+                self.assertEqual(self.js(leaving), fails)
 
     def test_no_request_leaves_the_page(self):
         self.driver.find_element(By.ID, "mnuAbout").click()
