@@ -8,11 +8,14 @@ saved by download: the bytes are flg2scn-cli's, or the message box is the
 window's. Then About, drops, keys, undo and the question on leaving. No request
 may leave the page.
 """
+import functools
+import http.server
 import json
 import os
 import shutil
 import subprocess
 import sys
+import threading
 import time
 import unittest
 
@@ -209,6 +212,34 @@ class PageTest(unittest.TestCase):
                     self.assertEqual(bytes(poll(lambda: self.js("return window.written"))), expected)
                 self.assertEqual(self.js("return window.offered"), "pick.scn")
                 self.assertEqual(self.js(leaving), fails)
+
+    def test_from_a_web_server(self):
+        """The page from a static server on this machine: it asks it for nothing more."""
+        asked = []
+
+        class Handler(http.server.SimpleHTTPRequestHandler):
+            def do_GET(self):
+                asked.append(self.path)
+                super().do_GET()
+
+            def log_message(self, *args):
+                pass
+
+        server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), functools.partial(Handler, directory=os.path.dirname(PAGE)))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        offline = {"latency": 0, "downloadThroughput": -1, "uploadThroughput": -1}
+        try:
+            self.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {**offline, "offline": False})
+            self.driver.get(f"http://127.0.0.1:{server.server_address[1]}/{os.path.basename(PAGE)}")
+            poll(lambda: self.js("return document.body.dataset.ready"))
+            self.driver.find_element(By.ID, "mnuAbout").click()
+            self.assertEqual(poll(self.message)[0], "About")
+        finally:
+            self.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {**offline, "offline": True})
+            server.shutdown()
+        self.assertEqual([path for path in asked if path != "/favicon.ico"],
+                         ["/" + os.path.basename(PAGE)])
 
     def test_no_request_leaves_the_page(self):
         self.driver.find_element(By.ID, "mnuAbout").click()
