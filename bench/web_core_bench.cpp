@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::ifstream file(argv[1], std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::string bytes((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
     const auto fastest = [](const auto& convert) {
         double best = 0;
         std::size_t out = 0;
