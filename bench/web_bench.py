@@ -11,15 +11,15 @@ converted by the core under node (CORE_BENCH, the fastest of five) and by
 flg2scn-cli (the fastest of five whole runs).
 """
 import os
-import shutil
 import subprocess
 import sys
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "web"))
+import headless_chromium  # noqa: E402
 
 PAGE, CORE_BENCH, CLI, WORK = (os.path.abspath(arg) for arg in sys.argv[1:5])
 
@@ -66,15 +66,7 @@ def wait(what, seconds=120):
 
 
 def main():
-    shutil.rmtree(WORK, ignore_errors=True)
-    os.makedirs(WORK)
-    options = webdriver.ChromeOptions()
-    options.binary_location = "/usr/bin/chromium"
-    for arg in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                "--disable-background-networking", "--disable-component-update",
-                "--disable-sync", "--user-data-dir=" + os.path.join(WORK, "profile")):
-        options.add_argument(arg)
-    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    driver = headless_chromium.start(WORK)
     driver.set_script_timeout(120)
     js = driver.execute_script
     frame = "const done = arguments[0]; requestAnimationFrame(() => setTimeout(done, 0));"

@@ -12,17 +12,16 @@ import functools
 import http.server
 import json
 import os
-import shutil
 import subprocess
 import sys
 import threading
 import time
 import unittest
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+
+import headless_chromium
 
 PAGE, CLI, WORK = (os.path.abspath(arg) for arg in sys.argv[1:4])
 DOWNLOADS = os.path.join(WORK, "downloads")
@@ -43,16 +42,8 @@ def poll(what, seconds=20):
 class PageTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        shutil.rmtree(WORK, ignore_errors=True)
+        cls.driver = headless_chromium.start(WORK, {"performance": "ALL"})
         os.makedirs(DOWNLOADS)
-        options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        for arg in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                    "--disable-background-networking", "--disable-component-update",
-                    "--disable-sync", "--user-data-dir=" + os.path.join(WORK, "profile")):
-            options.add_argument(arg)
-        options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
-        cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
         d = cls.driver
         d.execute_cdp_cmd("Network.enable", {})
         d.execute_cdp_cmd("Network.emulateNetworkConditions", {
