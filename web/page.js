@@ -226,7 +226,7 @@ Module.page = (() => {
     text1.focus();
   }
 
-  // Keys: Alt and an access key, a letter in the open File menu, the shortcuts,
+  // Keys: Alt and an access key, a letter or the arrows in the open File menu, the shortcuts,
   // and Ctrl+Z for a Load or a Convert. A Mac's Option key changes the letter
   // (Option+F gives "ƒ"), so a letter is read from the key's place; its
   // Command key stands for Ctrl.
@@ -241,6 +241,10 @@ Module.page = (() => {
     let entry = null;
     if (menuOpen && key === "Escape") {
       closeFileMenu();
+    } else if (menuOpen && (key === "ArrowDown" || key === "ArrowUp")) {
+      const items = Array.from($("fileMenu").querySelectorAll("button"));
+      const at = items.indexOf(document.activeElement) + (key === "ArrowDown" ? 1 : -1);
+      items[(at + items.length) % items.length].focus();
     } else if (menuOpen && !ctrl && (entry = pick(true))) {
       run(entry.action);
     } else if (event.altKey && !ctrl && (entry = pick(false))) {

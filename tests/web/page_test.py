@@ -85,11 +85,12 @@ class PageTest(unittest.TestCase):
         self.driver.find_element(By.ID, "CommonDialog1").send_keys(path)
         poll(lambda: self.text() != "before" or self.message())
 
-    def save(self):
-        """The bytes of the file that Save downloads, and its name."""
+    def save(self, *keys):
+        """The bytes of the file that Save, chosen by `keys`, downloads, and its name."""
         for name in os.listdir(DOWNLOADS):
             os.remove(os.path.join(DOWNLOADS, name))
-        self.driver.find_element(By.ID, "Text1").send_keys(Keys.CONTROL, "s")
+        for key in keys or [(Keys.CONTROL, "s")]:
+            self.driver.switch_to.active_element.send_keys(*key)
         done = lambda: [n for n in os.listdir(DOWNLOADS) if not n.endswith(".crdownload")]
         name = poll(done)[0]
         with open(os.path.join(DOWNLOADS, name), "rb") as file:
@@ -171,7 +172,7 @@ class PageTest(unittest.TestCase):
         leaving = "const e = new Event('beforeunload', {cancelable: true}); " \
                   "window.dispatchEvent(e); return e.defaultPrevented"
         self.assertTrue(self.js(leaving))
-        self.assertEqual(self.save()[1], "one.scn")
+        self.assertEqual(self.save((Keys.ALT, "f"), (Keys.ARROW_DOWN,), (Keys.ENTER,))[1], "one.scn")
         self.assertFalse(self.js(leaving))
 
     def test_save_picker(self):
