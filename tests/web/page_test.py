@@ -74,6 +74,11 @@ class PageTest(unittest.TestCase):
             return box.open ? [document.getElementById('MsgBoxTitle').textContent,
                                box.dataset.icon, box.querySelector('.text').textContent] : null""")
 
+    def asks_on_leaving(self):
+        """Whether leaving the page would ask first."""
+        return self.js("const e = new Event('beforeunload', {cancelable: true});"
+                       "window.dispatchEvent(e); return e.defaultPrevented")
+
     def dismiss(self, key=Keys.ENTER):
         self.driver.switch_to.active_element.send_keys(key)
         poll(lambda: self.message() is None)
@@ -169,11 +174,9 @@ class PageTest(unittest.TestCase):
         self.assertTrue(poll(lambda: self.text().startswith("SCENARIO \"H (CTB)\"")))
         text1.send_keys(Keys.CONTROL, "z")
         self.assertEqual(self.text(), loaded)
-        leaving = "const e = new Event('beforeunload', {cancelable: true}); " \
-                  "window.dispatchEvent(e); return e.defaultPrevented"
-        self.assertTrue(self.js(leaving))
+        self.assertTrue(self.asks_on_leaving())
         self.assertEqual(self.save((Keys.ALT, "f"), (Keys.ARROW_DOWN,), (Keys.ENTER,))[1], "one.scn")
-        self.assertFalse(self.js(leaving))
+        self.assertFalse(self.asks_on_leaving())
 
     def test_save_picker(self):
         """Where the browser has a save picker, Save writes through the file it
@@ -186,8 +189,6 @@ class PageTest(unittest.TestCase):
                       close: async () => {}};
             }};
           };"""
-        leaving = "const e = new Event('beforeunload', {cancelable: true}); " \
-                  "window.dispatchEvent(e); return e.defaultPrevented"
         path = self.write("pick.flg", b"#P\r\n<1 2 3>\r\n<4 5 6>\r\n")
         expected = subprocess.run([CLI, "-o", "-", path], capture_output=True).stdout
         for fails in (False, True):
@@ -203,7 +204,7 @@ class PageTest(unittest.TestCase):
                 else:
                     self.assertEqual(bytes(poll(lambda: self.js("return window.written"))), expected)
                 self.assertEqual(self.js("return window.offered"), "pick.scn")
-                self.assertEqual(self.js(leaving), fails)
+                self.assertEqual(self.asks_on_leaving(), fails)
 
     def test_from_a_web_server(self):
         """The page from a static server on this machine: it asks it for nothing more."""
