@@ -1,5 +1,7 @@
 #include "commands/given_files.h"
 
+#include <utility>
+
 #include "system/file_error.h"
 #include "system/text_file.h"
 
@@ -18,7 +20,8 @@ std::string GivenFiles::ReadBytes(const std::filesystem::path& name, std::size_t
     if (given_size_ > max_bytes || given_.size() > max_bytes) {
         throw TooLargeError(Utf8Name(name), max_bytes);
     }
-    return given_;
+    given_name_.clear();
+    return std::move(given_);
 }
 
 void GivenFiles::ReplaceBytes(const std::filesystem::path& /*name*/, std::string_view bytes) {

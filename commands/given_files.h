@@ -18,8 +18,9 @@ class GivenFiles final : public FileStore {
     // may hold, the front end need not read it: `bytes` may be left empty.
     void Give(std::filesystem::path name, std::size_t size, std::string bytes);
 
-    // The given file's bytes; a file over `max_bytes` is refused as on disk, and
-    // any other name was never given.
+    // The given file's bytes, handed over once: a text may be tens of megabytes,
+    // and a Load reads it once. A file over `max_bytes` is refused as on disk;
+    // any other name, or the same one read again, was not given.
     std::string ReadBytes(const std::filesystem::path& name, std::size_t max_bytes) override;
     // Keeps the bytes for the front end to take.
     void ReplaceBytes(const std::filesystem::path& name, std::string_view bytes) override;

@@ -169,6 +169,7 @@ TEST(GivenFiles, TheFilePickedAndTheBytesSaved) {
         EXPECT_EQ(text_area.text, text) << name;
         EXPECT_EQ(messages.shown.empty() ? "" : std::get<0>(messages.shown[0]), told) << name;
         EXPECT_EQ(SuggestedSaveName(commands.last_name()), offered);
+        EXPECT_THROW(files.ReadBytes(name, kMaxTextFileBytes), FileError) << "read twice";
         EXPECT_TRUE(commands.SaveFile(SuggestedSaveName(name)));
         EXPECT_EQ(files.saved(), TextFileBytes(text)) << name;
     }
