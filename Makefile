@@ -96,14 +96,17 @@ windows-test: build
 	ctest --preset default -R '^windows_tests$$'
 
 # The page, build-web/flg2scn.html: one file that works offline, from disk too.
+# A build folder made here leaves the tests out (GoogleTest's sources are not
+# installed yet), as `make run` does; one that `make test` configured keeps them.
 web: deps-web
-	cmake --preset web
+	@[ -f build-web/CMakeCache.txt ] || cmake --preset web -DBUILD_TESTING=OFF
 	cmake --build --preset web
 
 # The core's tests under node, and the page's in a headless browser, held
 # against the Linux build's flg2scn-cli.
-web-test: deps build web
+web-test: deps build
 	cmake --preset web -DFLG2SCN_LINUX_CLI=$(CURDIR)/$(BUILD_DIR)/cli/flg2scn-cli >/dev/null
+	cmake --build --preset web
 	ctest --preset web
 
 sanitize: deps
