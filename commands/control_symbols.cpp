@@ -23,28 +23,16 @@ std::u16string TextShown(std::u16string shown) {
     return shown;
 }
 
-std::u16string ShownTextLf(std::u16string_view text) {
-    std::u16string shown;
-    shown.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.substr(i, 2) == u"\r\n") {
-            shown += u'\n';
-            ++i;
-        } else {
-            shown += ShownAsSymbol(text[i]) ? *SymbolOf(text[i]) : text[i];
-        }
-    }
-    return shown;
-}
-
-std::u16string TextShownLf(std::u16string_view shown) {
+std::u16string PastedText(std::u16string_view pasted) {
     std::u16string text;
-    text.reserve(shown.size() + shown.size() / 16);
-    for (const char16_t c : shown) {
-        if (c == u'\n') {
+    text.reserve(pasted.size() + pasted.size() / 16);
+    for (std::size_t i = 0; i < pasted.size(); ++i) {
+        const char16_t c = pasted[i];
+        if (c == u'\r' || c == u'\n' || c == u'\u2029') {
             text += u"\r\n";
+            i += pasted.substr(i, 2) == u"\r\n" ? 1 : 0;
         } else {
-            text += ControlOf(c).value_or(c);
+            text += c;
         }
     }
     return text;

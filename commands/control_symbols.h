@@ -48,10 +48,10 @@ std::u16string ShownText(std::u16string text);
 // may hold them, the text area keeps them apart itself.
 std::u16string TextShown(std::u16string shown);
 
-// The same for a text area whose line break is a lone LF, as a browser's
-// textarea: a CR LF shows as an LF and reads back as a CR LF.
-std::u16string ShownTextLf(std::u16string_view text);
-std::u16string TextShownLf(std::u16string_view shown);
+// Pasted or dropped text as a text area takes it: each of its line breaks (a CR
+// LF, a lone CR or LF, U+2029), as other programs put them on the clipboard, as a
+// CR LF; every other character, a symbol too, as itself.
+std::u16string PastedText(std::u16string_view pasted);
 
 // What a window draws for a control character in its cell: "CR", "LF", or its
 // code in two hexadecimal digits ("00" for NUL).

@@ -9,6 +9,7 @@ Module.page = (() => {
   const call = (name, ...args) => Module["_" + name](...args);
   const encoder = new TextEncoder();
   const decoder = new TextDecoder();
+  let text1;
 
   // A JavaScript string as a NUL-ended UTF-8 string in the module's memory,
   // for the length of `use`.
@@ -36,39 +37,6 @@ Module.page = (() => {
       text += String.fromCharCode.apply(null, heap.subarray(at + i, at + Math.min(length, i + 16384)));
     }
     return text;
-  }
-
-  // The text area. `before` is what a Load or a Convert replaced, which Ctrl+Z
-  // brings back until the user edits the text.
-  let text1;
-  let shown = null;
-  let before = null;
-  function showText(heap, at, length, whole) {
-    const text = unitsToString(heap, at, length);
-    if (whole) {
-      before = text1.value;
-      text1.value = text;
-      text1.setSelectionRange(0, 0);
-      text1.scrollTop = 0;
-      text1.scrollLeft = 0;
-    } else {
-      text1.setRangeText(text, text1.value.length, text1.value.length);
-    }
-  }
-  function shownLength() {
-    shown = text1.value;
-    return shown.length;
-  }
-  function copyShown(heap, at) {
-    for (let i = 0; i < shown.length; ++i) heap[at + i] = shown.charCodeAt(i);
-    shown = null;
-  }
-  function undoCommand() {
-    if (before === null) return false;
-    text1.value = before;
-    before = null;
-    call("page_text_edited");
-    return true;
   }
 
   // Message boxes, one at a time, in the order told.
@@ -226,8 +194,8 @@ Module.page = (() => {
     text1.focus();
   }
 
-  // Keys: Alt and an access key, a letter or the arrows in the open File menu, the shortcuts,
-  // and Ctrl+Z for a Load or a Convert. A Mac's Option key changes the letter
+  // Keys: Alt and an access key, a letter or the arrows in the open File menu, and
+  // the shortcuts. A Mac's Option key changes the letter
   // (Option+F gives "ƒ"), so a letter is read from the key's place; its
   // Command key stands for Ctrl.
   function onKey(event) {
@@ -252,8 +220,6 @@ Module.page = (() => {
     } else if (ctrl && !event.altKey && !event.shiftKey &&
                (entry = Object.values(entries).find((e) => e.shortcut === "Ctrl+" + key))) {
       run(entry.action);
-    } else if (ctrl && key === "Z" && !event.shiftKey && event.target === text1 && undoCommand()) {
-      // taken back
     } else {
       return;
     }
@@ -266,10 +232,7 @@ Module.page = (() => {
     document.title = caption;
     $("caption").textContent = caption;
     buildMenu();
-    text1.addEventListener("input", () => {
-      before = null;
-      call("page_text_edited");
-    });
+    Module.textInput.start();
     document.addEventListener("keydown", onKey);
     document.addEventListener("click", (event) => {
       if (!event.target.closest(".entry")) closeFileMenu();
@@ -294,5 +257,5 @@ Module.page = (() => {
   }
 
   Module.onRuntimeInitialized = start;
-  return { showText, shownLength, copyShown, tell };
+  return { tell };
 })();

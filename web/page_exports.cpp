@@ -9,43 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "commands/given_files.h"
 #include "commands/messages.h"
-#include "commands/window_commands.h"
 #include "commands/window_layout.h"
-#include "page_message_box.h"
-#include "page_text_area.h"
+#include "page.h"
 #include "system/file_error.h"
 #include "system/text_file.h"
 
 namespace flg2scn {
 namespace {
-
-// The page asks for a file itself before it runs a file command, so the commands'
-// own dialogs are never needed and answer nothing.
-class AskedFirst final : public FileDialog {
-  public:
-    std::optional<std::filesystem::path> AskOpen(const std::filesystem::path&) override {
-        return std::nullopt;
-    }
-    std::optional<std::filesystem::path> AskSave(const std::filesystem::path&) override {
-        return std::nullopt;
-    }
-};
-
-struct Page {
-    PageTextArea text_area;
-    PageMessageBox messages;
-    AskedFirst dialog;
-    GivenFiles files;
-    WindowCommands commands{text_area, dialog, messages, files};
-    std::string answer;  // the last string handed to the page
-};
-
-Page& ThePage() {
-    static Page page;
-    return page;
-}
 
 std::filesystem::path PathOf(const std::string& utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
@@ -87,10 +58,6 @@ EMSCRIPTEN_KEEPALIVE double page_max_bytes() {
 // Convert It and About; the file commands have entries of their own below.
 EMSCRIPTEN_KEEPALIVE void page_run(int action) {
     ThePage().commands.Run(static_cast<flg2scn::MenuAction>(action), [] {});
-}
-
-EMSCRIPTEN_KEEPALIVE void page_text_edited() {
-    ThePage().text_area.Edited();
 }
 
 // Loads the first of the files named in `names` ('/' between them), of `size`

@@ -3,29 +3,29 @@
 #include <string>
 
 #include "commands/services.h"
+#include "web/text/text_editor.h"
 
 namespace flg2scn {
 
-// The text area "Text1" as the page's <textarea>. A textarea turns every CR LF
-// and lone CR into LF, so it holds the text as shown (ShownTextLf): an LF for
-// each line break, a symbol for each control character. The text itself is
-// kept here and read back from the textarea only after the user edited it.
+// The text area "Text1": the text lives here, in a TextEditor, and the page
+// (text_view.js) draws the rows in sight and hands over the user's keys. A
+// browser's own text area would turn each CR LF and lone CR into LF and lay out
+// the whole text, which takes seconds for megabytes.
 class PageTextArea final : public TextArea {
   public:
-    std::u16string_view Text() override;
+    std::u16string_view Text() override { return editor_.text(); }
     void SetText(std::u16string text) override;
     void AppendText(std::u16string_view text) override;
     bool Changed() override { return changed_; }
     void SetUnchanged() override { changed_ = false; }
 
-    // The user edited the text (typing, pasting, an undo).
-    void Edited() { changed_ = true, stale_ = true; }
-    // A save that the commands made failed after them, in the browser.
+    TextEditor& editor() { return editor_; }
+    // The user edited the text, or a save that the commands made failed after
+    // them, in the browser.
     void MarkChanged() { changed_ = true; }
 
   private:
-    std::u16string text_;
-    bool stale_ = false;
+    TextEditor editor_;
     bool changed_ = false;
 };
 

@@ -280,10 +280,9 @@ TEST(ControlSymbols, BothWaysAndTheirNames) {
     const std::u16string shown = u"#A\r\nb\u240Ac\u240Dd\u2400e\u2401\tf\u2421\u240D"s;
     EXPECT_EQ(ShownText(text), shown);
     EXPECT_EQ(TextShown(shown), text);
-    // Where a text area breaks lines at a lone LF, a CR LF shows as one.
-    const std::u16string shown_lf = u"#A\nb\u240Ac\u240Dd\u2400e\u2401\tf\u2421\u240D"s;
-    EXPECT_EQ(ShownTextLf(text), shown_lf);
-    EXPECT_EQ(TextShownLf(shown_lf), text);
+    // Pasted text: every kind of line break is one; a symbol is no control.
+    EXPECT_EQ(PastedText(u"a\r\n\nb\rc\u2029\r\r\n\0\u240A\u2028"s),
+              u"a\r\n\r\nb\r\nc\r\n\r\n\r\n\0\u240A\u2028"s);
 }
 
 }  // namespace

@@ -66,7 +66,12 @@ class PageTest(unittest.TestCase):
         return self.driver.execute_script(script, *args)
 
     def text(self):
-        return self.js("return document.getElementById('Text1').value")
+        """The rows of the text area in sight, as drawn, one line each."""
+        return self.js("return Array.from(document.querySelectorAll('#rows .row'),"
+                       " (row) => row.textContent).join('\\n')")
+
+    def type(self, *keys):
+        self.driver.find_element(By.ID, "Text1").send_keys(*keys)
 
     def message(self):
         """The open message box: title, icon, text; None when none is open."""
@@ -84,9 +89,10 @@ class PageTest(unittest.TestCase):
         poll(lambda: self.message() is None)
 
     def load(self, path):
+        self.type(Keys.CONTROL, "a")
+        self.type("before")
         # As Load does before it opens the picker, so that the same file loads again.
-        self.js("document.getElementById('Text1').value = 'before';"
-                "document.getElementById('CommonDialog1').value = ''")
+        self.js("document.getElementById('CommonDialog1').value = ''")
         self.driver.find_element(By.ID, "CommonDialog1").send_keys(path)
         poll(lambda: self.text() != "before" or self.message())
 
@@ -177,6 +183,70 @@ class PageTest(unittest.TestCase):
         self.assertTrue(self.asks_on_leaving())
         self.assertEqual(self.save((Keys.ALT, "f"), (Keys.ARROW_DOWN,), (Keys.ENTER,))[1], "one.scn")
         self.assertFalse(self.asks_on_leaving())
+
+    def test_text_area_keys_mouse_and_clipboard(self):
+        """The text area edits the text as it is: keys, clicks and the clipboard go
+        to the text's editor, and a control character is drawn as its symbol while
+        a symbol typed stays a character of its own."""
+        self.load(self.write("keys.flg", b"#A\0B\r\n<1 2 3>\r\n<4 5 6>\r\n"))
+        self.assertEqual(self.text(), "#A\u2400B\n<1 2 3>\n<4 5 6>\n")
+        self.assertEqual(self.js("return document.querySelectorAll('#rows .control').length"), 1)
+        rows = [  # keys, a chord each, and the text drawn after them
+            ([(Keys.END,), ("x",)], "#A\u2400Bx\n<1 2 3>"),
+            ([(Keys.CONTROL, "z")], "#A\u2400B\n<1 2 3>"),
+            ([(Keys.DOWN,), (Keys.END,), (Keys.CONTROL, Keys.LEFT), (Keys.SHIFT, Keys.RIGHT),
+              ("9",)], "#A\u2400B\n<1 2 9>"),
+            ([(Keys.CONTROL, Keys.END), (Keys.BACKSPACE,), (Keys.UP,), (Keys.HOME,),
+              (Keys.DELETE,)], "#A\u2400B\n1 2 9>\n<4 5 6>"),
+            ([(Keys.CONTROL, Keys.HOME), (Keys.ENTER,)], "\n#A\u2400B"),
+            ([(Keys.CONTROL, "a"), (Keys.CONTROL, "c"), (Keys.CONTROL, Keys.END),
+              (Keys.CONTROL, "v")], "\n#A\u2400B\n1 2 9>\n<4 5 6>\n#A"),
+            ([(Keys.CONTROL, "a"), (Keys.DELETE,), ("\u240a#",)], "\u240a#"),
+        ]
+        for chords, drawn in rows:
+            with self.subTest(chords=chords):
+                for chord in chords:
+                    self.type(*chord)
+                self.assertTrue(self.text().startswith(drawn), self.text())
+        self.assertEqual(self.js("return document.querySelectorAll('#rows .control').length"), 0)
+        self.type(Keys.CONTROL, "s")
+        self.assertEqual(poll(self.message)[2], "Cannot write file keys.scn:\nline 1, column 1: "
+                         "the character U+240A has no place in the Windows-1252 code page.")
+        self.dismiss()
+        # Pasted line breaks of any kind break the line.
+        self.js("""const data = new DataTransfer(); data.setData('text/plain', 'a\\nb\\rc');
+                   document.getElementById('Text1').dispatchEvent(
+                     new ClipboardEvent('paste', {clipboardData: data, bubbles: true}));""")
+        self.assertEqual(self.text(), "\u240a#a\nb\nc")
+        # A click puts the caret at the character nearest to it; two select a word.
+        click = """const row = document.querySelectorAll('#rows .row')[arguments[0]];
+            const box = row.getBoundingClientRect(), width = box.width / row.textContent.length;
+            for (const type of ['mousedown', 'mouseup'])
+              row.dispatchEvent(new MouseEvent(type, {bubbles: true, detail: arguments[2],
+                clientX: box.left + width * arguments[1], clientY: box.top + 2}));"""
+        self.js(click, 0, 0.9, 1)
+        self.type("-")
+        self.assertEqual(self.text(), "\u240a-#a\nb\nc")
+        self.js(click, 0, 3.2, 2)
+        self.type("w")
+        self.assertEqual(self.text(), "\u240a-#w\nb\nc")
+
+    def test_big_texts_scroll_and_copy(self):
+        """Only the rows in sight are drawn; a copy of megabytes reaches the clipboard."""
+        line = b"<1 2 3> a note that makes the line long\r\n"
+        count = 3 * (1 << 20) // len(line)
+        self.load(self.write("big.flg", b"#Big\r\n" + line * count))
+        self.assertLess(self.js("return document.querySelectorAll('#rows .row').length"), 200)
+        self.type(Keys.CONTROL, Keys.END)
+        self.assertTrue(self.text().endswith("long\n"), self.text()[-80:])
+        self.type(Keys.CONTROL, "a")
+        self.type(Keys.CONTROL, "c")
+        self.type(Keys.CONTROL, Keys.END)
+        self.type(Keys.CONTROL, "v")
+        poll(lambda: self.js("return Module._page_rows()") == 2 * (count + 1) + 1)
+        self.type(Keys.CONTROL, Keys.HOME)
+        self.type(Keys.PAGE_DOWN)
+        self.assertTrue(self.text().startswith(line.decode()[:-2]), self.text()[:80])
 
     def test_save_picker(self):
         """Where the browser has a save picker, Save writes through the file it
