@@ -155,6 +155,8 @@ TEST(TextEditor, ErasesWhatBackspaceAndDeleteTake) {
             {u"abcd", 3, 1, true, true, u"ad", 1},
             {u"one two", 7, 7, false, true, u"one ", 4},
             {u"one two", 0, 0, true, true, u"two", 0},
+            {u"\rx\n", 2, 2, false, false, u"\r\n", 2},
+            {u"\xD83Dx\xDE00", 2, 2, false, false, u"\xD83D\xDE00", 2},
             {u"ab", 0, 0, false, false, u"ab", 0},
             {u"ab", 2, 2, true, false, u"ab", 2},
         };
@@ -194,9 +196,14 @@ TEST(TextEditor, UndoesAndRedoesEdits) {
     }
     editor.Type(u"!");
     EXPECT_FALSE(editor.Redo());
-    editor.Append(u"\r\n");
+    editor.Append(u"\r");
+    editor.Append(u"\n");
     EXPECT_EQ(editor.text(), u"abcxy!\r\n");
     EXPECT_EQ(editor.caret(), 6u);
+    editor.Append(u"\r");
+    editor.MoveCaret(Move::kTextEnd, false);
+    editor.Append(u"\n");
+    EXPECT_EQ(editor.caret(), 10u);
     editor.SelectAll();
     EXPECT_EQ(editor.Selected(), editor.text());
 }

@@ -32,8 +32,8 @@ void TextEditor::Append(std::u16string_view text) {
     const std::size_t caret = caret_;
     const std::size_t anchor = anchor_;
     Replace(text_.size(), text_.size(), text, false);
-    caret_ = caret;
-    anchor_ = anchor;
+    caret_ = Settled(caret);
+    anchor_ = Settled(anchor);
 }
 
 void TextEditor::Type(std::u16string_view typed) {
@@ -59,7 +59,7 @@ void TextEditor::Replace(std::size_t start, std::size_t end, std::u16string_view
     Edit edit{start, text_.substr(start, end - start), std::u16string(text), caret_, anchor_,
               typed};
     Apply(start, end - start, text);
-    caret_ = anchor_ = start + text.size();
+    caret_ = anchor_ = Settled(start + text.size());
     redo_.clear();
     Remember(std::move(edit));
 }
@@ -107,7 +107,7 @@ bool TextEditor::Redo() {
     Edit edit = std::move(redo_.back());
     redo_.pop_back();
     Apply(edit.start, edit.removed.size(), edit.inserted);
-    caret_ = anchor_ = edit.start + edit.inserted.size();
+    caret_ = anchor_ = Settled(edit.start + edit.inserted.size());
     edit.typed = false;
     undo_units_ += edit.removed.size() + edit.inserted.size();
     undo_.push_back(std::move(edit));
@@ -138,6 +138,15 @@ std::size_t TextEditor::After(std::size_t position) const {
     const bool pair = position + 1 < text_.size() && IsHighSurrogate(text_[position]) &&
                       IsLowSurrogate(text_[position + 1]);
     return position + (pair ? 2 : 1);
+}
+
+// The caret after an edit, which may have joined a CR and an LF, or the halves of
+// a surrogate pair, around it: after them.
+std::size_t TextEditor::Settled(std::size_t position) const {
+    const bool inside = position > 0 && position < text_.size() &&
+                        ((text_[position - 1] == u'\r' && text_[position] == u'\n') ||
+                         (IsHighSurrogate(text_[position - 1]) && IsLowSurrogate(text_[position])));
+    return inside ? position + 1 : position;
 }
 
 // A place between the halves of a surrogate pair moves to the pair's start.

@@ -92,6 +92,7 @@ class TextEditor {
     std::size_t WordBefore(std::size_t position) const;
     std::size_t WordAfter(std::size_t position) const;
     std::size_t Moved(Move move, std::size_t page_rows);
+    std::size_t Settled(std::size_t position) const;
     std::size_t OffPair(std::size_t position) const;
     bool IsWordAt(std::size_t position) const;
 
