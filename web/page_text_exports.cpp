@@ -74,6 +74,12 @@ EMSCRIPTEN_KEEPALIVE const char* page_marks() {
     return ThePage().marks.data();
 }
 
+// What the page draws for the control character whose symbol is `symbol`.
+EMSCRIPTEN_KEEPALIVE const char* page_control_name(int symbol) {
+    const auto control = flg2scn::ControlOf(static_cast<char16_t>(symbol));
+    return ThePage().answer.assign(control ? flg2scn::ControlName(*control) : "").c_str();
+}
+
 // The caret's row (0) and column (1), and the selection's other end's (2, 3).
 EMSCRIPTEN_KEEPALIVE int page_caret(int which) {
     const TextEditor& editor = Editor();

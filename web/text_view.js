@@ -34,7 +34,9 @@ Module.textView = (() => {
     return { count, fit, top, height, range };
   }
 
-  // One row's characters; a control character's symbol in an element of its own.
+  // One row's characters. A control character is its symbol in an element of its
+  // own, which draws the control's name instead ("CR", "LF", "00"), as the windows
+  // do: few fonts have the symbols.
   function rowElement(row, y) {
     const element = document.createElement("div");
     element.className = "row";
@@ -55,11 +57,23 @@ Module.textView = (() => {
         const symbol = document.createElement("span");
         symbol.className = "control";
         symbol.textContent = text[i];
+        symbol.dataset.name = controlName(text.charCodeAt(i));
         element.append(symbol);
       }
       start = i + 1;
     }
     return element;
+  }
+
+  const controlNames = new Map();
+  function controlName(symbol) {
+    if (!controlNames.has(symbol)) {
+      const at = call("page_control_name", symbol);
+      let end = at;
+      while (Module.HEAPU8[end] !== 0) ++end;
+      controlNames.set(symbol, String.fromCharCode.apply(null, Module.HEAPU8.subarray(at, end)));
+    }
+    return controlNames.get(symbol);
   }
 
   // Where `column` of a drawn row is, in pixels from the row's start.

@@ -190,7 +190,8 @@ class PageTest(unittest.TestCase):
         a symbol typed stays a character of its own."""
         self.load(self.write("keys.flg", b"#A\0B\r\n<1 2 3>\r\n<4 5 6>\r\n"))
         self.assertEqual(self.text(), "#A\u2400B\n<1 2 3>\n<4 5 6>\n")
-        self.assertEqual(self.js("return document.querySelectorAll('#rows .control').length"), 1)
+        self.assertEqual(self.js("return Array.from(document.querySelectorAll('#rows .control'),"
+                                 " (symbol) => symbol.dataset.name)"), ["00"])
         rows = [  # keys, a chord each, and the text drawn after them
             ([(Keys.END,), ("x",)], "#A\u2400Bx\n<1 2 3>"),
             ([(Keys.CONTROL, "z")], "#A\u2400B\n<1 2 3>"),
