@@ -143,7 +143,7 @@ MINGW_HEADERS = $$(echo | x86_64-w64-mingw32-g++-posix -xc++ -E -v - 2>&1 | \
 lint: build
 	@echo "lint: clang-tidy checks every source file, the Windows ones in the Windows build (some ten minutes on two cores)"
 	@set -o pipefail; run-clang-tidy -p $(BUILD_DIR) -quiet -j $(JOBS) \
-	  '$(CURDIR)/(vb6|system|conversion|commands|qt|web/text|cli|tests|bench)/.*\.cpp$$' 2>&1 | $(TIDY_OUTPUT)
+	  '$(CURDIR)/(vb6|system|conversion|commands|editor|qt|cli|tests|bench)/.*\.cpp$$' 2>&1 | $(TIDY_OUTPUT)
 	@cmake -S . --preset windows -B $(WINDOWS_DIR) \
 	  -DFLG2SCN_LINUX_CLI=$(CURDIR)/$(BUILD_DIR)/cli/flg2scn-cli >/dev/null
 	@set -o pipefail; run-clang-tidy -p $(WINDOWS_DIR) -quiet -j $(JOBS) $(MINGW_HEADERS) \

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "editor/text_editor.h"
 #include "fuzz_input.h"
-#include "web/text/text_editor.h"
 
 using flg2scn::TextEditor;
 using flg2scn::TextLines;

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "commands/services.h"
-#include "web/text/text_editor.h"
+#include "editor/text_editor.h"
 
 namespace flg2scn {
 

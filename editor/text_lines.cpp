@@ -1,4 +1,4 @@
-#include "web/text/text_lines.h"
+#include "editor/text_lines.h"
 
 #include <algorithm>
 

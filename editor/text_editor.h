@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "web/text/text_lines.h"
+#include "editor/text_lines.h"
 
 namespace flg2scn {
 

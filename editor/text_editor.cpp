@@ -1,4 +1,4 @@
-#include "web/text/text_editor.h"
+#include "editor/text_editor.h"
 
 #include <algorithm>
 #include <utility>

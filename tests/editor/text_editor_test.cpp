@@ -4,8 +4,8 @@
 #include <tuple>
 #include <vector>
 
-#include "web/text/text_editor.h"
-#include "web/text/text_lines.h"
+#include "editor/text_editor.h"
+#include "editor/text_lines.h"
 
 namespace flg2scn {
 namespace {
