@@ -16,7 +16,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"Form1";
 // A menu entry's command id is its place in kMenuEntries after this.
 constexpr int kFirstMenuId = 100;
-constexpr int kSelectAllId = 99;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
 
 // The menu bar: the File menu with its entries, then the bar's own.
@@ -41,9 +40,9 @@ HMENU MakeMenuBar() {
     return bar;
 }
 
-// The menu's shortcuts, and Ctrl+A, which the EDIT control has not.
+// The menu's shortcuts.
 HACCEL MakeKeys() {
-    std::vector<ACCEL> keys = {{FVIRTKEY | FCONTROL, 'A', kSelectAllId}};
+    std::vector<ACCEL> keys;
     for (std::size_t i = 0; i < kMenuEntries.size(); ++i) {
         if (kMenuEntries[i].shortcut != '\0') {
             keys.push_back({FVIRTKEY | FCONTROL, static_cast<WORD>(kMenuEntries[i].shortcut),
@@ -119,17 +118,11 @@ LRESULT CALLBACK Win32Window::Procedure(HWND window, UINT message, WPARAM w, LPA
 }
 
 void Win32Window::Created(HWND window) {
-    edit_ = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                              WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE |
-                                  ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_NOHIDESEL,
-                              0, 0, 0, 0, window, nullptr, nullptr, nullptr);
-    // The default limit is about 32K characters.
-    ::SendMessageW(edit_, EM_SETLIMITTEXT, 0, 0);
+    services_ = std::make_unique<Services>(window);
     const HDC screen = ::GetDC(window);
     SetTextFont(::GetDeviceCaps(screen, LOGPIXELSY));
     ::ReleaseDC(window, screen);
     keys_ = MakeKeys();
-    services_ = std::make_unique<Services>(window, edit_);
     ::DragAcceptFiles(window, TRUE);
 }
 
@@ -141,17 +134,13 @@ void Win32Window::SetTextFont(int dots) {
     name.copy(font.lfFaceName, LF_FACESIZE - 1);
     const HFONT old = font_;
     font_ = ::CreateFontIndirectW(&font);
-    ::SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    services_->text_area.SetFont(font_);
     if (old != nullptr) {
         ::DeleteObject(old);
     }
 }
 
 void Win32Window::RunMenuEntry(int id) {
-    if (id == kSelectAllId) {
-        ::SendMessageW(edit_, EM_SETSEL, 0, -1);
-        return;
-    }
     const std::size_t index = static_cast<std::size_t>(id - kFirstMenuId);
     if (id < kFirstMenuId || index >= kMenuEntries.size()) {
         return;
@@ -167,7 +156,7 @@ LRESULT Win32Window::Handle(UINT message, WPARAM w, LPARAM l) {
             Created(window_);
             return 0;
         case WM_SIZE:
-            ::MoveWindow(edit_, 0, 0, LOWORD(l), HIWORD(l), TRUE);
+            ::MoveWindow(services_->text_area.window(), 0, 0, LOWORD(l), HIWORD(l), TRUE);
             return 0;
         case WM_DPICHANGED: {
             SetTextFont(HIWORD(w));
@@ -178,12 +167,10 @@ LRESULT Win32Window::Handle(UINT message, WPARAM w, LPARAM l) {
             return 0;
         }
         case WM_SETFOCUS:
-            ::SetFocus(edit_);
+            ::SetFocus(services_->text_area.window());
             return 0;
         case WM_COMMAND:
-            if (reinterpret_cast<HWND>(l) != edit_) {
-                RunMenuEntry(LOWORD(w));
-            }
+            RunMenuEntry(LOWORD(w));
             return 0;
         case WM_DROPFILES: {
             const auto drop = reinterpret_cast<HDROP>(w);

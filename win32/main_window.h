@@ -7,17 +7,16 @@
 
 #include "commands/disk_files.h"
 #include "commands/window_commands.h"
-#include "win32/edit_text_area.h"
+#include "win32/text_control.h"
 #include "win32/win32_file_dialog.h"
 #include "win32/win32_message_box.h"
 
 namespace flg2scn {
 
-// The program's one window, "Form1", on the Windows API: the text area "Text1",
-// an EDIT control, fills the client area under the menu bar, whose entries run
-// the commands. Ctrl+O, Ctrl+S and Ctrl+A load, save and select all; a file
-// dropped on the window loads. Moved to a monitor of another DPI, the window
-// takes the size Windows suggests and the text its font at the new DPI.
+// The program's one window, "Form1", on the Windows API: the text area "Text1"
+// (TextControl) fills the client area under the menu bar, whose entries run the
+// commands, with their shortcuts; a file dropped on the window loads. Moved to a monitor of another
+// DPI, the window takes the size Windows suggests and the text its font at the new DPI.
 class Win32Window {
   public:
     // Makes the window, not yet shown; nothing when Windows refuses.
@@ -40,18 +39,17 @@ class Win32Window {
     void RunMenuEntry(int id);
 
     HWND window_ = nullptr;
-    HWND edit_ = nullptr;
     HFONT font_ = nullptr;
     HACCEL keys_ = nullptr;
-    // The services over the window and its EDIT control, and the commands over
-    // them: made together once the controls exist.
+    // The services over the window and its text area, and the commands over
+    // them: made together once the window exists.
     struct Services {
-        Services(HWND window, HWND edit)
-            : text_area(edit),
+        explicit Services(HWND window)
+            : text_area(window),
               messages(window),
               dialog(window),
               commands(text_area, dialog, messages, files) {}
-        EditTextArea text_area;
+        TextControl text_area;
         Win32MessageBox messages;
         Win32FileDialog dialog;
         DiskFiles files;

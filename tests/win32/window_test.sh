@@ -7,7 +7,7 @@
 # the text stays; a file too large to load is told and the text kept, and one
 # that loads is saved again as its lines, a NUL among them; a text as loaded or saved closes at once; a file given at start
 # loads and shows its start, and once changed, closing asks: Cancel keeps the
-# window, No closes it; two files dropped are told.
+# window, No closes it; two files dropped are told; a symbol pasted stays itself.
 # Then flg2scn-cli.exe in a console of its own, as Explorer starts it for a
 # drop or a double-click (OWN_CONSOLE_PROBE): it lists what it did, or says how
 # to use it, and waits for a key before the console closes. Last, the boxes and
@@ -150,6 +150,23 @@ xdotool type x
 press ctrl+s 'Save As'
 answer lf.scn 'Save As'
 poll 400 cmp -s lf.scn lf.expected || fail "a lone LF does not show as a symbol: $(od -c lf.scn)"
+# A symbol pasted stays the character it is, which Save refuses as outside the
+# code page (a control's symbol would have been saved as the control).
+printf '#A\342\220\212B\n<1 2 3>\n<4 5 6>\n' | xclip -i -selection clipboard
+focus_main
+xdotool key ctrl+a ctrl+v
+press ctrl+s 'Save As'
+answer symbol.scn 'Save As'
+poll 400 xdotool search --name '^Error$' || fail "a pasted symbol was not refused"
+xdotool key Return
+closes Error
+[ ! -e symbol.scn ] || fail "a pasted symbol was saved: $(od -c symbol.scn | head -n 2)"
+# Ctrl+Z takes the paste back.
+focus_main
+xdotool key ctrl+z
+press ctrl+s 'Save As'
+answer unpasted.scn 'Save As'
+poll 400 cmp -s unpasted.scn lf.expected || fail "Ctrl+Z did not take the paste back"
 # A text as loaded or saved closes without a question.
 xdotool windowfocus --sync "$main"
 xdotool key alt+F4
