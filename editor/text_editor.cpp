@@ -56,6 +56,9 @@ void TextEditor::Erase(bool forward, bool word) {
 
 // Every edit: the text, its lines and the caret after it, and what undo needs.
 void TextEditor::Replace(std::size_t start, std::size_t end, std::u16string_view text, bool typed) {
+    if (start == end && text.empty()) {
+        return;  // no edit: nothing for undo to take back
+    }
     Edit edit{start, text_.substr(start, end - start), std::u16string(text), caret_, anchor_,
               typed};
     Apply(start, end - start, text);
@@ -68,6 +71,7 @@ void TextEditor::Apply(std::size_t start, std::size_t length, std::u16string_vie
     text_.replace(start, length, text);
     lines_.Edited(text_, start, start + length, text.size());
     goal_column_.reset();
+    changed_ = true;
 }
 
 // Typing at the end of what was typed before adds to that edit.

@@ -47,6 +47,9 @@ class TextEditor {
     std::size_t selection_start() const { return std::min(caret_, anchor_); }
     std::size_t selection_end() const { return std::max(caret_, anchor_); }
     std::u16string_view Selected() const;
+    // Whether any edit, undo and redo too, changed the text since set_changed(false).
+    bool changed() const { return changed_; }
+    void set_changed(bool changed) { changed_ = changed; }
 
     // Replaces the whole text (a Load, a Convert), with the caret at its start.
     void SetText(std::u16string_view text);
@@ -104,6 +107,7 @@ class TextEditor {
     std::deque<Edit> undo_;
     std::vector<Edit> redo_;
     std::size_t undo_units_ = 0;
+    bool changed_ = false;
 };
 
 }  // namespace flg2scn

@@ -14,13 +14,11 @@ EM_JS(void, DrawText, (bool from_start), { Module.textView.textChanged(from_star
 
 void PageTextArea::SetText(std::u16string text) {
     editor_.SetText(text);
-    changed_ = true;
     DrawText(true);
 }
 
 void PageTextArea::AppendText(std::u16string_view text) {
     editor_.Append(text);
-    changed_ = true;
     DrawText(false);
 }
 

@@ -16,17 +16,15 @@ class PageTextArea final : public TextArea {
     std::u16string_view Text() override { return editor_.text(); }
     void SetText(std::u16string text) override;
     void AppendText(std::u16string_view text) override;
-    bool Changed() override { return changed_; }
-    void SetUnchanged() override { changed_ = false; }
+    bool Changed() override { return editor_.changed(); }
+    void SetUnchanged() override { editor_.set_changed(false); }
 
     TextEditor& editor() { return editor_; }
-    // The user edited the text, or a save that the commands made failed after
-    // them, in the browser.
-    void MarkChanged() { changed_ = true; }
+    // A save that the commands made failed after them, in the browser.
+    void MarkChanged() { editor_.set_changed(true); }
 
   private:
     TextEditor editor_;
-    bool changed_ = false;
 };
 
 }  // namespace flg2scn

@@ -1,4 +1,4 @@
-// What the page's text area (text_view.js) calls: the rows to draw, the caret
+// What the page's text area (text_view.js, text_input.js) calls: the rows to draw, the caret
 // and the selection, and the user's keys and clicks as edits and moves. Places are
 // rows and columns (TextLines); texts go in and out as UTF-16 code units.
 
@@ -15,18 +15,6 @@ namespace {
 
 TextEditor& Editor() {
     return ThePage().text_area.editor();
-}
-
-// Runs an edit, which returns whether it edited where the text's size cannot
-// tell; the text then counts as changed.
-template <typename EditFunction>
-int Edit(EditFunction edit) {
-    const std::size_t size = Editor().text().size();
-    const bool edited = edit() || Editor().text().size() != size;
-    if (edited) {
-        ThePage().text_area.MarkChanged();
-    }
-    return edited ? 1 : 0;
 }
 
 }  // namespace
@@ -108,28 +96,26 @@ EMSCRIPTEN_KEEPALIVE void page_select_all() {
 
 // Puts the `length` units at `units` (which malloc gave; taken) in the place of
 // the selection: typed, or pasted with its line breaks made CR LF.
-EMSCRIPTEN_KEEPALIVE int page_type(char16_t* units, int length, int pasted) {
+EMSCRIPTEN_KEEPALIVE void page_type(char16_t* units, int length, int pasted) {
     const std::u16string text(units, static_cast<std::size_t>(length));
     std::free(units);
-    return flg2scn::Edit([&] {
-        if (pasted != 0) {
-            Editor().Paste(flg2scn::PastedText(text));
-        } else {
-            Editor().Type(text);
-        }
-        return !text.empty();
-    });
+    if (pasted != 0) {
+        Editor().Paste(flg2scn::PastedText(text));
+    } else {
+        Editor().Type(text);
+    }
 }
 
-EMSCRIPTEN_KEEPALIVE int page_erase(int forward, int word) {
-    return flg2scn::Edit([&] {
-        Editor().Erase(forward != 0, word != 0);
-        return false;
-    });
+EMSCRIPTEN_KEEPALIVE void page_erase(int forward, int word) {
+    Editor().Erase(forward != 0, word != 0);
 }
 
-EMSCRIPTEN_KEEPALIVE int page_undo(int redo) {
-    return flg2scn::Edit([&] { return redo != 0 ? Editor().Redo() : Editor().Undo(); });
+EMSCRIPTEN_KEEPALIVE void page_undo(int redo) {
+    if (redo != 0) {
+        Editor().Redo();
+    } else {
+        Editor().Undo();
+    }
 }
 
 // Copies the selected text as it is, for the clipboard, to page_copied, where it

@@ -68,14 +68,12 @@ void TextControl::SetFont(HFONT font) {
 
 void TextControl::SetText(std::u16string text) {
     editor_.SetText(text);
-    changed_ = true;
     SetTop(0, 0);
     Moved();
 }
 
 void TextControl::AppendText(std::u16string_view text) {
     editor_.Append(text);
-    changed_ = true;
     UpdateScrollBars();
     ::InvalidateRect(window_, nullptr, FALSE);
 }

@@ -34,8 +34,8 @@ class TextControl final : public TextArea {
     std::u16string_view Text() override { return editor_.text(); }
     void SetText(std::u16string text) override;
     void AppendText(std::u16string_view text) override;
-    bool Changed() override { return changed_; }
-    void SetUnchanged() override { changed_ = false; }
+    bool Changed() override { return editor_.changed(); }
+    void SetUnchanged() override { editor_.set_changed(false); }
 
   private:
     static constexpr int kMargin = 2;  // pixels left of the text
@@ -66,10 +66,6 @@ class TextControl final : public TextArea {
     void ContextMenu(LPARAM point);
     void Copy(bool cut);
     void Paste();
-    // Runs an edit, which returns whether it edited where the text's size cannot
-    // tell; the text then counts as changed.
-    template <typename Edit>
-    void Edited(Edit edit);
 
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
@@ -79,7 +75,6 @@ class TextControl final : public TextArea {
     std::size_t top_row_ = 0;
     int left_ = 0;  // pixels scrolled to the left
     bool dragging_ = false;
-    bool changed_ = false;
     TextEditor editor_;
 };
 

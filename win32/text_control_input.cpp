@@ -22,15 +22,6 @@ bool Down(int key) {
 
 }  // namespace
 
-template <typename Edit>
-void TextControl::Edited(Edit edit) {
-    const std::size_t size = editor_.text().size();
-    if (edit() || editor_.text().size() != size) {
-        changed_ = true;
-    }
-    Moved();
-}
-
 bool TextControl::Key(WPARAM key) {
     using Move = TextEditor::Move;
     const bool ctrl = Down(VK_CONTROL);
@@ -65,10 +56,8 @@ bool TextControl::Key(WPARAM key) {
             if (shift) {
                 Copy(true);
             } else {
-                Edited([&] {
-                    editor_.Erase(true, ctrl);
-                    return false;
-                });
+                editor_.Erase(true, ctrl);
+                Moved();
             }
             return true;
         case VK_INSERT:
@@ -97,7 +86,12 @@ bool TextControl::Key(WPARAM key) {
             return true;
         case 'Z':
         case 'Y':
-            Edited([&] { return key == 'Y' || shift ? editor_.Redo() : editor_.Undo(); });
+            if (key == 'Y' || shift) {
+                editor_.Redo();
+            } else {
+                editor_.Undo();
+            }
+            Moved();
             return true;
         default:
             return false;
@@ -108,21 +102,15 @@ bool TextControl::Key(WPARAM key) {
 // and a letter also come as a control character, which the key has done.
 void TextControl::Char(wchar_t c) {
     if (c == L'\b' || c == 0x7F) {
-        Edited([&] {
-            editor_.Erase(false, c == 0x7F);
-            return false;
-        });
+        editor_.Erase(false, c == 0x7F);
+        Moved();
     } else if (c == L'\r') {
-        Edited([&] {
-            editor_.Type(u"\r\n");
-            return true;
-        });
+        editor_.Type(u"\r\n");
+        Moved();
     } else if (c == L'\t' || c >= 0x20) {
         const char16_t typed = static_cast<char16_t>(c);
-        Edited([&] {
-            editor_.Type(std::u16string_view(&typed, 1));
-            return true;
-        });
+        editor_.Type(std::u16string_view(&typed, 1));
+        Moved();
     }
 }
 
@@ -202,7 +190,8 @@ void TextControl::ContextMenu(LPARAM point) {
     ::DestroyMenu(menu);
     switch (chosen) {
         case kUndo:
-            Edited([&] { return editor_.Undo(); });
+            editor_.Undo();
+            Moved();
             break;
         case kCut:
         case kCopy:
@@ -212,10 +201,8 @@ void TextControl::ContextMenu(LPARAM point) {
             Paste();
             break;
         case kDelete:
-            Edited([&] {
-                editor_.Erase(true, false);
-                return false;
-            });
+            editor_.Erase(true, false);
+            Moved();
             break;
         case kSelectAll:
             editor_.SelectAll();
@@ -246,10 +233,8 @@ void TextControl::Copy(bool cut) {
         ::CloseClipboard();
     }
     if (cut) {
-        Edited([&] {
-            editor_.Erase(false, false);
-            return false;
-        });
+        editor_.Erase(false, false);
+        Moved();
     }
 }
 
@@ -265,10 +250,8 @@ void TextControl::Paste() {
         }
     }
     ::CloseClipboard();
-    Edited([&] {
-        editor_.Paste(PastedText(pasted));
-        return !pasted.empty();
-    });
+    editor_.Paste(PastedText(pasted));
+    Moved();
 }
 
 }  // namespace flg2scn

@@ -170,11 +170,18 @@ TEST(TextEditor, ErasesWhatBackspaceAndDeleteTake) {
 }
 
 // Typing is taken back as one edit until the caret leaves its end; a Load (the
-// whole text replaced) is taken back as one, with the caret where it was.
+// whole text replaced) is taken back as one, with the caret where it was. Every
+// edit that changes the text, an undo too, marks it changed; moves do not.
 TEST(TextEditor, UndoesAndRedoesEdits) {
     TextEditor editor;
     EXPECT_FALSE(editor.Undo());
     editor.SetText(u"abc");
+    EXPECT_TRUE(editor.changed());
+    editor.set_changed(false);
+    editor.Erase(false, false);
+    editor.Type(u"");
+    editor.MoveCaret(Move::kTextEnd, true);
+    EXPECT_FALSE(editor.changed());
     editor.MoveCaret(Move::kTextEnd, false);
     editor.Type(u"x");
     editor.Type(u"y");
@@ -190,6 +197,8 @@ TEST(TextEditor, UndoesAndRedoesEdits) {
         EXPECT_EQ(editor.text(), text);
         EXPECT_EQ(editor.caret(), caret) << undo;
         EXPECT_EQ(editor.lines().lines(), text.find(u'\n') == std::u16string::npos ? 1u : 2u);
+        EXPECT_TRUE(editor.changed());
+        editor.set_changed(false);
         if (text.empty()) {
             EXPECT_FALSE(editor.Undo());
         }
