@@ -41,6 +41,8 @@ std::string MenuJson() {
 
 using flg2scn::ThePage;
 
+// The page calls these by their C names, as they are.
+// NOLINTBEGIN(readability-identifier-naming)
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE const char* page_caption() {
@@ -114,3 +116,4 @@ EMSCRIPTEN_KEEPALIVE int page_saved_length() {
 }
 
 }  // extern "C"
+// NOLINTEND(readability-identifier-naming)

@@ -25,6 +25,8 @@ using flg2scn::TextEditor;
 using flg2scn::TextLines;
 using flg2scn::ThePage;
 
+// The page calls these by their C names, as they are.
+// NOLINTBEGIN(readability-identifier-naming)
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE int page_rows() {
@@ -130,3 +132,4 @@ EMSCRIPTEN_KEEPALIVE const char16_t* page_copied() {
 }
 
 }  // extern "C"
+// NOLINTEND(readability-identifier-naming)
