@@ -35,22 +35,28 @@ Module.textInput = (() => {
     act("page_move", to, shift ? 1 : 0, page);
   }
 
-  // The keys that move, erase and take back; Alt and a key is the menu's.
+  // The keys that move, erase and take back; Alt and a key is the menu's. On a
+  // Mac, Command and an arrow go to the line's or the text's ends, and Option
+  // and an arrow, Backspace or Delete go by words, as in its own text fields.
+  const mac = /^(Mac|iPhone|iPad)/.test(navigator.platform);
   function onKeyDown(event) {
-    if (event.isComposing || event.keyCode === 229 || event.altKey) return;
+    const macWord = mac && event.altKey && /^(Arrow(Left|Right)|Backspace|Delete)$/.test(event.key);
+    if (event.isComposing || event.keyCode === 229 || (event.altKey && !macWord)) return;
     const ctrl = event.ctrlKey || event.metaKey;
+    const ends = mac && event.metaKey;
+    const word = mac ? event.altKey : ctrl;
     const shift = event.shiftKey;
     const keys = {
-      ArrowLeft: () => move(ctrl ? Move.wordLeft : Move.left, shift),
-      ArrowRight: () => move(ctrl ? Move.wordRight : Move.right, shift),
-      ArrowUp: () => move(Move.up, shift),
-      ArrowDown: () => move(Move.down, shift),
+      ArrowLeft: () => move(ends ? Move.lineStart : word ? Move.wordLeft : Move.left, shift),
+      ArrowRight: () => move(ends ? Move.lineEnd : word ? Move.wordRight : Move.right, shift),
+      ArrowUp: () => move(ends ? Move.textStart : Move.up, shift),
+      ArrowDown: () => move(ends ? Move.textEnd : Move.down, shift),
       PageUp: () => move(Move.pageUp, shift),
       PageDown: () => move(Move.pageDown, shift),
       Home: () => move(ctrl ? Move.textStart : Move.lineStart, shift),
       End: () => move(ctrl ? Move.textEnd : Move.lineEnd, shift),
-      Backspace: () => act("page_erase", 0, ctrl ? 1 : 0),
-      Delete: () => act("page_erase", 1, ctrl ? 1 : 0),
+      Backspace: () => act("page_erase", 0, word ? 1 : 0),
+      Delete: () => act("page_erase", 1, word ? 1 : 0),
       Enter: () => type("\r\n", false),
     };
     const letter = ctrl && /^Key[AYZ]$/.test(event.code) ? event.code[3] : null;

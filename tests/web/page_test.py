@@ -232,6 +232,28 @@ class PageTest(unittest.TestCase):
         self.type("w")
         self.assertEqual(self.text(), "\u240a-#w\nb\nc")
 
+    def test_mac_keys(self):
+        """On a Mac, Command and an arrow go to the ends, Option and an arrow by words."""
+        browser = self.js("return navigator.userAgent")
+        self.driver.execute_cdp_cmd("Emulation.setUserAgentOverride",
+                                    {"userAgent": "Mozilla/5.0 (Macintosh)", "platform": "MacIntel"})
+        try:
+            self.setUp()
+            self.type("one two\uE007three")
+            rows = [  # keys, a chord each, and the text drawn after them
+                ([(Keys.COMMAND, Keys.ARROW_UP), ("<",)], "<one two\nthree"),
+                ([(Keys.COMMAND, Keys.ARROW_RIGHT), ("!",)], "<one two!\nthree"),
+                ([(Keys.ALT, Keys.ARROW_LEFT), ("_",)], "<one _two!\nthree"),
+                ([(Keys.COMMAND, Keys.ARROW_DOWN), (Keys.ALT, Keys.BACKSPACE)], "<one _two!\n"),
+            ]
+            for chords, drawn in rows:
+                with self.subTest(chords=chords):
+                    for chord in chords:
+                        self.type(*chord)
+                    self.assertEqual(self.text(), drawn)
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.setUserAgentOverride", {"userAgent": browser})
+
     def test_big_texts_scroll_and_copy(self):
         """Only the rows in sight are drawn; a copy of megabytes reaches the clipboard."""
         line = b"<1 2 3> a note that makes the line long\r\n"
