@@ -30,15 +30,6 @@ Module.page = (() => {
     while (heap[end] !== 0) ++end;
     return decoder.decode(heap.subarray(at, end));
   }
-  // UTF-16 code units to a string as they are, a lone surrogate too.
-  function unitsToString(heap, at, length) {
-    let text = "";
-    for (let i = 0; i < length; i += 16384) {
-      text += String.fromCharCode.apply(null, heap.subarray(at + i, at + Math.min(length, i + 16384)));
-    }
-    return text;
-  }
-
   // Message boxes, one at a time, in the order told.
   const icons = { error: "\u26D4", warning: "\u26A0\uFE0F", information: "\u2139\uFE0F" };
   const waiting = [];

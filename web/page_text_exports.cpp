@@ -64,10 +64,13 @@ EMSCRIPTEN_KEEPALIVE const char* page_marks() {
     return ThePage().marks.data();
 }
 
-// What the page draws for the control character whose symbol is `symbol`.
-EMSCRIPTEN_KEEPALIVE const char* page_control_name(int symbol) {
+// What the page draws for the control character whose symbol is `symbol`, at
+// page_units; returns its length.
+EMSCRIPTEN_KEEPALIVE int page_control_name(int symbol) {
     const auto control = flg2scn::ControlOf(static_cast<char16_t>(symbol));
-    return ThePage().answer.assign(control ? flg2scn::ControlName(*control) : "").c_str();
+    const std::string name = control ? flg2scn::ControlName(*control) : "";
+    ThePage().units.assign(name.begin(), name.end());
+    return static_cast<int>(name.size());
 }
 
 // The caret's row (0) and column (1), and the selection's other end's (2, 3).

@@ -44,7 +44,7 @@ Module.textView = (() => {
     const length = call("page_row", row);
     const text = unitsAt(call("page_units"), length);
     const at = call("page_marks");
-    const controls = Module.HEAPU8.subarray(at, at + length);
+    const controls = Module.HEAPU8.slice(at, at + length);  // a copy: a name may grow the memory
     if (!controls.includes(1)) {
       element.textContent = text;
       return element;
@@ -68,10 +68,7 @@ Module.textView = (() => {
   const controlNames = new Map();
   function controlName(symbol) {
     if (!controlNames.has(symbol)) {
-      const at = call("page_control_name", symbol);
-      let end = at;
-      while (Module.HEAPU8[end] !== 0) ++end;
-      controlNames.set(symbol, String.fromCharCode.apply(null, Module.HEAPU8.subarray(at, end)));
+      controlNames.set(symbol, unitsAt(call("page_units"), call("page_control_name", symbol)));
     }
     return controlNames.get(symbol);
   }
