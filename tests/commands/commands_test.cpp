@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <new>
 #include <string_view>
 #include <tuple>
 #include <vector>
@@ -109,6 +110,23 @@ TEST(FileCommands, LoadAndSaveThroughTheDialog) {
              "Error", MessageIcon::kError}};
         EXPECT_EQ(messages.shown, shown);
     }
+}
+
+// A file too big for the memory left is told as such, and the text kept.
+TEST(FileCommands, LoadTellsMemoryRunningOut) {
+    struct Exhausting : test::MemoryFiles {
+        std::string ReadBytes(const std::filesystem::path&, std::size_t) override {
+            throw std::bad_alloc();
+        }
+    } files;
+    test::MemoryTextArea text_area(u"kept");
+    test::ScriptedFileDialog dialog;
+    test::RecordingMessageBox messages;
+    FileCommands commands(text_area, dialog, messages, files);
+    EXPECT_FALSE(commands.LoadFile("x.flg"));
+    EXPECT_EQ(text_area.text, u"kept");
+    EXPECT_EQ(messages.shown, std::vector<Message>({{"Cannot read file x.flg:\r\nout of memory.",
+                                                     "Error", MessageIcon::kError}}));
 }
 
 // A drop of one file loads it; of several, tells that one file loads at a time
