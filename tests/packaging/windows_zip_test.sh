@@ -22,8 +22,8 @@ for exe in flg2scn.exe flg2scn-cli.exe; do
     dlls=$(x86_64-w64-mingw32-objdump -p "$exe" | sed -n 's/^\tDLL Name: //p' | tr 'A-Z' 'a-z')
     for dll in $dlls; do
         case $dll in
-        advapi32.dll | comctl32.dll | comdlg32.dll | gdi32.dll | kernel32.dll | msvcrt.dll | \
-            shell32.dll | user32.dll) ;;
+        advapi32.dll | comctl32.dll | comdlg32.dll | gdi32.dll | imm32.dll | kernel32.dll | \
+            msvcrt.dll | shell32.dll | user32.dll) ;;
         *) fail "$exe imports $dll" ;;
         esac
     done
