@@ -125,6 +125,8 @@ TEST(TextEditor, MovesTheCaret) {
         {three, 16, 16, {Move::kPageUp}, false, 5, 5},
         {face, 0, 0, {Move::kTextEnd, Move::kUp}, false, 0, 0},
         {u"\U0001F600\r\nabc", 7, 7, {Move::kUp}, false, 2, 2},
+        {u"\U0001F600\r\nabc", 5, 5, {Move::kUp}, false, 0, 0},
+        {three + u"\r\nabcdef", 5, 5, {Move::kDown, Move::kRight, Move::kDown}, false, 19, 19},
         {long_line, 1400, 1400, {Move::kUp}, false, 376, 376},
         {long_line, 1400, 1400, {Move::kLineStart}, true, 1400, 0},
         {long_line + u"\r\nb", 5, 5, {Move::kLineEnd}, false, 1500, 1500},
@@ -138,6 +140,24 @@ TEST(TextEditor, MovesTheCaret) {
         }
         EXPECT_EQ(editor.anchor(), row.anchor_after) << row.anchor << " " << row.caret;
         EXPECT_EQ(editor.caret(), row.caret_after) << row.anchor << " " << row.caret;
+    }
+    // Select All forgets the column that Up and Down kept to.
+    TextEditor editor = EditorAt(u"abcdef\r\nab", 1, 1);
+    editor.MoveCaret(Move::kDown, false);
+    editor.SelectAll();
+    editor.MoveCaret(Move::kUp, false);
+    EXPECT_EQ(editor.caret(), 2u);
+}
+
+// Right steps over a surrogate pair whole, and over each unit of anything else.
+TEST(TextEditor, StepsOverSurrogatePairs) {
+    const std::tuple<std::u16string, std::size_t> rows[] = {
+        {u"\xD800\xDC00", 2}, {u"\xDBFF\xDFFF", 2}, {u"\xD7FF\xDC00", 1},
+        {u"\xDC00\xDC00", 1}, {u"\xD800\xDBFF", 1}, {u"\xD800\xE000", 1}};
+    for (const auto& [text, after] : rows) {
+        TextEditor editor = EditorAt(text, 0, 0);
+        editor.MoveCaret(Move::kRight, false);
+        EXPECT_EQ(editor.caret(), after) << int{text[0]} << " " << int{text[1]};
     }
 }
 
@@ -217,7 +237,18 @@ TEST(TextEditor, UndoesAndRedoesEdits) {
     EXPECT_EQ(editor.Selected(), editor.text());
 }
 
+// A word is letters, digits and '_': Latin-1's letters and others up to U+1FFF
+// and from U+3000 too, not the signs between.
 TEST(TextEditor, SelectsAWordOrACharacter) {
+    const std::u16string word = u"09AZaz_\u00C0\u00FF\u1FFF\u3000";
+    const std::u16string other = u"/:@[`{\u00BF\u00D7\u00F7\u2000\u2FFF";
+    for (const bool is_word : {true, false}) {
+        for (const char16_t c : is_word ? word : other) {
+            TextEditor editor = EditorAt(u"a" + std::u16string(1, c) + u"b", 0, 0);
+            editor.SelectWord({0, 0});
+            EXPECT_EQ(editor.selection_end(), is_word ? 3u : 1u) << int{c};
+        }
+    }
     const std::tuple<Place, std::size_t, std::size_t> rows[] = {
         {{0, 5}, 4, 7}, {{0, 4}, 4, 7}, {{0, 3}, 3, 4}, {{0, 9}, 7, 7}, {{1, 0}, 9, 10}};
     for (const auto& [place, start, end] : rows) {
