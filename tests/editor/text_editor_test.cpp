@@ -79,6 +79,7 @@ TEST(TextLines, PlacesInRowsAndPieces) {
     EXPECT_EQ(lines.PositionOf({2, 99}), text.size());
     EXPECT_EQ(lines.PositionOf({7, 1}), 2 * kPiece + 3);
     EXPECT_EQ(TextLines(u"").rows(), 1u);
+    EXPECT_EQ(TextLines(u"\r\n").PlaceOf(2), (Place{1, 0}));
 }
 
 TextEditor EditorAt(const std::u16string& text, std::size_t anchor, std::size_t caret) {
@@ -141,12 +142,17 @@ TEST(TextEditor, MovesTheCaret) {
         EXPECT_EQ(editor.anchor(), row.anchor_after) << row.anchor << " " << row.caret;
         EXPECT_EQ(editor.caret(), row.caret_after) << row.anchor << " " << row.caret;
     }
-    // Select All forgets the column that Up and Down kept to.
+    // Select All and an edit forget the column that Up and Down kept to.
     TextEditor editor = EditorAt(u"abcdef\r\nab", 1, 1);
     editor.MoveCaret(Move::kDown, false);
     editor.SelectAll();
     editor.MoveCaret(Move::kUp, false);
     EXPECT_EQ(editor.caret(), 2u);
+    editor = EditorAt(three + u"\r\nabcdef", 5, 5);
+    editor.MoveCaret(Move::kDown, false);
+    editor.Type(u"y");
+    editor.MoveCaret(Move::kDown, false);
+    EXPECT_EQ(editor.caret(), 14u);
 }
 
 // Right steps over a surrogate pair whole, and over each unit of anything else.
