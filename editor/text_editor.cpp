@@ -72,6 +72,7 @@ void TextEditor::Apply(std::size_t start, std::size_t length, std::u16string_vie
     lines_.Edited(text_, start, start + length, text.size());
     goal_column_.reset();
     changed_ = true;
+    ++edits_;
 }
 
 // Typing at the end of what was typed before adds to that edit.

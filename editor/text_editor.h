@@ -50,6 +50,9 @@ class TextEditor {
     // Whether any edit, undo and redo too, changed the text since set_changed(false).
     bool changed() const { return changed_; }
     void set_changed(bool changed) { changed_ = changed; }
+    // How many edits, undo and redo too, the text has had: a view whose drawing
+    // is of the same count shows the text as it is.
+    std::size_t edits() const { return edits_; }
 
     // Replaces the whole text (a Load, a Convert), with the caret at its start.
     void SetText(std::u16string_view text);
@@ -108,6 +111,7 @@ class TextEditor {
     std::vector<Edit> redo_;
     std::size_t undo_units_ = 0;
     bool changed_ = false;
+    std::size_t edits_ = 0;
 };
 
 }  // namespace flg2scn

@@ -33,6 +33,11 @@ EMSCRIPTEN_KEEPALIVE int page_rows() {
     return static_cast<int>(Editor().lines().rows());
 }
 
+// How many edits the text has had, so that the page can keep rows it drew.
+EMSCRIPTEN_KEEPALIVE double page_edits() {
+    return static_cast<double>(Editor().edits());
+}
+
 EMSCRIPTEN_KEEPALIVE int page_widest_row() {
     return static_cast<int>(Editor().lines().widest_row());
 }

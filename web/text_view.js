@@ -13,7 +13,9 @@ Module.textView = (() => {
   let view, spacer, marks, rows, caret, text1;
   let lineHeight = 18, charWidth = 9;
   let drawn = new Map();  // row -> its element, for the rows in sight
+  let drawnEdits = -1;  // the text's edits when they were drawn
   let framePending = false;
+  let drawnTop = -1;  // the view's scrollTop when it was last drawn
 
   function unitsAt(at, length) {
     const heap = Module.HEAPU16.subarray(at >> 1, (at >> 1) + length);
@@ -104,15 +106,22 @@ Module.textView = (() => {
 
   function draw() {
     framePending = false;
+    drawnTop = view.scrollTop;
     const g = geometry();
     spacer.style.height = g.height + "px";
     spacer.style.width = (call("page_widest_row") + 2) * charWidth + "px";
     const first = Math.max(0, Math.floor(g.top));
     const last = Math.min(g.count, Math.ceil(g.top + g.fit) + 1);
+    // A row drawn before is kept while the text has had no edit since.
+    const edits = call("page_edits");
+    const kept = edits === drawnEdits ? drawn : new Map();
+    drawnEdits = edits;
     drawn = new Map();
     const fragment = document.createDocumentFragment();
     for (let row = first; row < last; ++row) {
-      const element = rowElement(row, view.scrollTop + (row - g.top) * lineHeight);
+      const y = view.scrollTop + (row - g.top) * lineHeight;
+      const element = kept.get(row) || rowElement(row, y);
+      element.style.top = y + "px";
       drawn.set(row, element);
       fragment.append(element);
     }
@@ -212,7 +221,11 @@ Module.textView = (() => {
       if (!framePending) requestAnimationFrame(draw);
       framePending = true;
     };
-    view.addEventListener("scroll", redraw);
+    // The rows stand where the text puts them: a scroll sideways, or one that
+    // a key's drawing made already, needs no drawing.
+    view.addEventListener("scroll", () => {
+      if (view.scrollTop !== drawnTop) redraw();
+    });
     window.addEventListener("resize", redraw);
     draw();
   }

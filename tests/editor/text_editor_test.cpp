@@ -208,6 +208,7 @@ TEST(TextEditor, UndoesAndRedoesEdits) {
     editor.Type(u"");
     editor.MoveCaret(Move::kTextEnd, true);
     EXPECT_FALSE(editor.changed());
+    EXPECT_EQ(editor.edits(), 1u);
     editor.MoveCaret(Move::kTextEnd, false);
     editor.Type(u"x");
     editor.Type(u"y");
@@ -225,10 +226,13 @@ TEST(TextEditor, UndoesAndRedoesEdits) {
         EXPECT_EQ(editor.lines().lines(), text.find(u'\n') == std::u16string::npos ? 1u : 2u);
         EXPECT_TRUE(editor.changed());
         editor.set_changed(false);
+        const std::size_t edits = editor.edits();
         if (text.empty()) {
             EXPECT_FALSE(editor.Undo());
         }
+        EXPECT_EQ(editor.edits(), edits);
     }
+    EXPECT_EQ(editor.edits(), 11u);
     editor.Type(u"!");
     EXPECT_FALSE(editor.Redo());
     editor.Append(u"\r");
