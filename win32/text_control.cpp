@@ -210,6 +210,15 @@ void TextControl::Scroll(int bar, int request) {
     }
 }
 
+int TextControl::XOf(TextEditor::Place place) const {
+    const HDC dc = ::GetDC(window_);
+    const HGDIOBJ old = ::SelectObject(dc, font_);
+    const int x = Edges(dc, place.row)[place.column];
+    ::SelectObject(dc, old);
+    ::ReleaseDC(window_, dc);
+    return x;
+}
+
 // Out of sight, the caret is put where it is not drawn.
 void TextControl::PlaceCaret() {
     const TextEditor::Place place = editor_.lines().PlaceOf(editor_.caret());
@@ -218,11 +227,7 @@ void TextControl::PlaceCaret() {
         ::SetCaretPos(-100, -100);
         return;
     }
-    const HDC dc = ::GetDC(window_);
-    const HGDIOBJ old = ::SelectObject(dc, font_);
-    const int x = Edges(dc, place.row)[place.column];
-    ::SelectObject(dc, old);
-    ::ReleaseDC(window_, dc);
+    const int x = XOf(place);
     ::SetCaretPos(kMargin - left_ + x, static_cast<int>(place.row - top_row_) * line_height_);
 }
 
@@ -237,11 +242,7 @@ void TextControl::Moved() {
     }
     RECT client{};
     ::GetClientRect(window_, &client);
-    const HDC dc = ::GetDC(window_);
-    const HGDIOBJ old = ::SelectObject(dc, font_);
-    const int x = Edges(dc, place.row)[place.column];
-    ::SelectObject(dc, old);
-    ::ReleaseDC(window_, dc);
+    const int x = XOf(place);
     int left = left_;
     if (x < left) {
         left = std::max(0, x - static_cast<int>(client.right) / 3);

@@ -50,6 +50,8 @@ class TextControl final : public TextArea {
     // row's start: a tab reaches the next of every 8 columns, a control's box is
     // two columns wide.
     std::vector<int> Edges(HDC dc, std::size_t row) const;
+    // Where `place` is, in pixels from its row's start.
+    int XOf(TextEditor::Place place) const;
     int VisibleRows() const;
     void Scroll(int bar, int request);
     void SetTop(std::size_t row, int left);
