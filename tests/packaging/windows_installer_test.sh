@@ -67,10 +67,7 @@ $(keys "$root")"
 
     if [ "$mode" = all ]; then
         wine start /unix "$work/harbour.flg" >/dev/null 2>&1 &
-        poll 400 xdotool search --name "^Tovrin's Flag to Scenario Converter\$" ||
-            fail "wine start harbour.flg shows no window"
-        main=$(xdotool search --name "^Tovrin's Flag to Scenario Converter\$" | head -n 1)
-        xdotool windowfocus --sync "$main"
+        main_window || fail "wine start harbour.flg shows no window"
         xdotool key alt+c alt+F4
         # Converted, the text has changed: closing asks. An empty one would tell
         # "Nothing to convert!" instead.

@@ -25,26 +25,6 @@ console_probe=$5
 drop_probe=$6
 work=$(mktemp -d "${TMPDIR:-/tmp}/flg2scn-win32.XXXXXX")
 . "$(dirname "$0")/own_display.sh"
-# press KEY NAME: presses KEY in the main window until a window NAME shows. Wine
-# without a window manager may leave its own focus on a box just closed, where
-# X's focus does not reach; a click in the window makes it wine's active one.
-# So a key that went nowhere is pressed again after a click, up to three times.
-press() {
-    xdotool windowfocus --sync "$main"
-    for _ in 1 2 3; do
-        xdotool key "$1"
-        poll 60 xdotool search --name "^$2\$" && return 0
-        xdotool mousemove --window "$main" 200 200 click 1
-    done
-    fail "$1 showed no window '$2'"
-}
-# Gives the main window wine's focus as well as X's (see press), by a click in
-# the text, which moves only the caret.
-focus_main() {
-    xdotool windowfocus --sync "$main"
-    xdotool mousemove --window "$main" 200 200 click 1
-}
-closes() { poll 400 sh -c "! xdotool search --name '^$1\$'" || fail "'$1' stays"; }
 # The Windows name of a file here, on wine's drive Z:.
 # shellcheck disable=SC1003 # one backslash
 windows_name() { printf 'Z:%s' "$work/$1" | tr / '\\'; }
@@ -54,18 +34,11 @@ answer() {
     xdotool key Return
     closes "$2"
 }
-# start [FILE]: starts the program and waits for its window, and for keys to
-# reach it: About comes and goes, once a FILE has loaded.
+# start [FILE]: starts the program and waits for its window.
 start() {
     wine "$exe" "$@" >/dev/null 2>&1 &
     program=$!
-    poll 400 xdotool search --name "^Tovrin's Flag to Scenario Converter\$" ||
-        fail "no window"
-    main=$(xdotool search --name "^Tovrin's Flag to Scenario Converter\$" | head -n 1)
-    press alt+a About
-    xdotool key Return
-    closes About
-    focus_main
+    main_window || fail "no window"
 }
 ended() { poll 400 sh -c "! kill -0 $program" || fail "the window stays"; }
 
