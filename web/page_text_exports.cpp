@@ -8,6 +8,7 @@
 #include <string>
 
 #include "commands/control_symbols.h"
+#include "editor/text_keys.h"
 #include "page.h"
 
 namespace flg2scn {
@@ -86,9 +87,16 @@ EMSCRIPTEN_KEEPALIVE int page_caret(int which) {
     return static_cast<int>(which % 2 == 0 ? place.row : place.column);
 }
 
-EMSCRIPTEN_KEEPALIVE void page_move(int move, int extend, int page_rows) {
-    Editor().MoveCaret(static_cast<TextEditor::Move>(move), extend != 0,
-                       static_cast<std::size_t>(page_rows));
+// Does what a key does (a flg2scn::Key, with `held` as Ctrl 1, Shift 2, Alt 4
+// and Command 8, a Mac's keys where `mac`); 0 where the key is not the text
+// area's or is the clipboard's, which the browser's own events then do.
+EMSCRIPTEN_KEEPALIVE int page_key(int key, int held, int mac, int page_rows) {
+    const flg2scn::HeldKeys keys{(held & 1) != 0, (held & 2) != 0, (held & 4) != 0,
+                                 (held & 8) != 0};
+    const flg2scn::KeyCommand command =
+        flg2scn::CommandOfKey(static_cast<flg2scn::Key>(key), keys,
+                              mac != 0 ? flg2scn::KeyStyle::kMac : flg2scn::KeyStyle::kWindows);
+    return flg2scn::RunKeyCommand(Editor(), command, static_cast<std::size_t>(page_rows)) ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void page_place(int row, int column, int extend) {

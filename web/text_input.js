@@ -8,9 +8,6 @@
 Module.textInput = (() => {
   const call = (name, ...args) => Module["_" + name](...args);
   const textView = Module.textView;
-  // TextEditor::Move.
-  const Move = { left: 0, right: 1, wordLeft: 2, wordRight: 3, up: 4, down: 5, pageUp: 6,
-                 pageDown: 7, lineStart: 8, lineEnd: 9, textStart: 10, textEnd: 11 };
   let text1;
   let dragging = false;
 
@@ -24,47 +21,31 @@ Module.textInput = (() => {
     call(name, ...args);
     textView.showCaret();
   }
-  // Page Up and Page Down scroll the view by the rows that the caret moves.
-  function move(to, shift) {
+  // The keys by their flg2scn::Key, the letters by the key's place on the
+  // keyboard, so that they act whatever the layout types.
+  const keyNames = ["ArrowLeft", "ArrowRight", "ArrowUp", "ArrowDown", "PageUp", "PageDown",
+                    "Home", "End", "Backspace", "Delete", "Insert", "Enter"];
+  const letterCodes = ["KeyA", "KeyC", "KeyV", "KeyX", "KeyY", "KeyZ"];
+  const mac = /^(Mac|iPhone|iPad)/.test(navigator.platform);
+  // What each key does is the C++ side's (a Mac's keys on a Mac); Page Up and
+  // Page Down also scroll the view by the rows that the caret moves.
+  function onKeyDown(event) {
+    if (event.isComposing || event.keyCode === 229) return;
+    const letter = letterCodes.indexOf(event.code);
+    const key = letter >= 0 ? keyNames.length + letter : keyNames.indexOf(event.key);
+    if (key < 0) return;
+    const held = (event.ctrlKey ? 1 : 0) | (event.shiftKey ? 2 : 0) | (event.altKey ? 4 : 0) |
+                 (event.metaKey ? 8 : 0);
     const g = textView.geometry();
     const page = Math.max(1, Math.floor(g.fit) - 1);
-    if ((to === Move.pageUp || to === Move.pageDown) && g.count > g.fit) {
-      const top = Math.max(0, g.top + (to === Move.pageUp ? -page : page));
+    if (!call("page_key", key, held, mac ? 1 : 0, page)) return;
+    event.preventDefault();
+    const paging = { PageUp: -page, PageDown: page }[event.key];
+    if (paging && g.count > g.fit) {
+      const top = Math.max(0, g.top + paging);
       textView.view().scrollTop = (top * g.range) / (g.count - g.fit);
     }
-    act("page_move", to, shift ? 1 : 0, page);
-  }
-
-  // The keys that move, erase and take back; Alt and a key is the menu's. On a
-  // Mac, Command and an arrow go to the line's or the text's ends, and Option
-  // and an arrow, Backspace or Delete go by words, as in its own text fields.
-  const mac = /^(Mac|iPhone|iPad)/.test(navigator.platform);
-  function onKeyDown(event) {
-    const macWord = mac && event.altKey && /^(Arrow(Left|Right)|Backspace|Delete)$/.test(event.key);
-    if (event.isComposing || event.keyCode === 229 || (event.altKey && !macWord)) return;
-    const ctrl = event.ctrlKey || event.metaKey;
-    const ends = mac && event.metaKey;
-    const word = mac ? event.altKey : ctrl;
-    const shift = event.shiftKey;
-    const keys = {
-      ArrowLeft: () => move(ends ? Move.lineStart : word ? Move.wordLeft : Move.left, shift),
-      ArrowRight: () => move(ends ? Move.lineEnd : word ? Move.wordRight : Move.right, shift),
-      ArrowUp: () => move(ends ? Move.textStart : Move.up, shift),
-      ArrowDown: () => move(ends ? Move.textEnd : Move.down, shift),
-      PageUp: () => move(Move.pageUp, shift),
-      PageDown: () => move(Move.pageDown, shift),
-      Home: () => move(ctrl ? Move.textStart : Move.lineStart, shift),
-      End: () => move(ctrl ? Move.textEnd : Move.lineEnd, shift),
-      Backspace: () => act("page_erase", 0, word ? 1 : 0),
-      Delete: () => act("page_erase", 1, word ? 1 : 0),
-      Enter: () => type("\r\n", false),
-    };
-    const letter = ctrl && /^Key[AYZ]$/.test(event.code) ? event.code[3] : null;
-    if (keys[event.key]) keys[event.key]();
-    else if (letter === "A") act("page_select_all");
-    else if (letter === "Z" || letter === "Y") act("page_undo", letter === "Y" || shift ? 1 : 0);
-    else return;
-    event.preventDefault();
+    textView.showCaret();
   }
 
   // What the browser would put in Text1: typed text, and edits from elsewhere

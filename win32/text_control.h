@@ -8,6 +8,7 @@
 
 #include "commands/services.h"
 #include "editor/text_editor.h"
+#include "editor/text_keys.h"
 
 namespace flg2scn {
 
@@ -62,6 +63,8 @@ class TextControl final : public TextArea {
 
     // Keys, mouse and clipboard (text_control_input.cpp).
     bool Key(WPARAM key);
+    // Does what `key` does with the keys held now; false where it does nothing.
+    bool Run(flg2scn::Key key);
     void Char(wchar_t c);
     TextEditor::Place PlaceAt(LPARAM point) const;
     void Mouse(UINT message, WPARAM w, LPARAM l);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <optional>
 
 #include "commands/control_symbols.h"
 
@@ -20,92 +21,93 @@ bool Down(int key) {
     return ::GetKeyState(key) < 0;
 }
 
-}  // namespace
-
-bool TextControl::Key(WPARAM key) {
-    using Move = TextEditor::Move;
-    const bool ctrl = Down(VK_CONTROL);
-    const bool shift = Down(VK_SHIFT);
-    const auto move = [&](Move to, std::size_t page = 1) {
-        editor_.MoveCaret(to, shift, page);
-        Moved();
-        return true;
-    };
-    const std::size_t page = static_cast<std::size_t>(std::max(1, VisibleRows() - 1));
+// The keys that the text area acts on when they go down. Backspace and Enter
+// come as characters (Char), as Ctrl+H and Ctrl+M do too.
+std::optional<Key> KeyOf(WPARAM key) {
     switch (key) {
         case VK_LEFT:
-            return move(ctrl ? Move::kWordLeft : Move::kLeft);
+            return Key::kLeft;
         case VK_RIGHT:
-            return move(ctrl ? Move::kWordRight : Move::kRight);
+            return Key::kRight;
         case VK_UP:
-            return move(Move::kUp);
+            return Key::kUp;
         case VK_DOWN:
-            return move(Move::kDown);
+            return Key::kDown;
         case VK_PRIOR:
-            // Page Up and Page Down scroll the view by the rows that the caret moves.
-            SetTop(top_row_ - std::min(top_row_, page), left_);
-            return move(Move::kPageUp, page);
+            return Key::kPageUp;
         case VK_NEXT:
-            SetTop(top_row_ + page, left_);
-            return move(Move::kPageDown, page);
+            return Key::kPageDown;
         case VK_HOME:
-            return move(ctrl ? Move::kTextStart : Move::kLineStart);
+            return Key::kHome;
         case VK_END:
-            return move(ctrl ? Move::kTextEnd : Move::kLineEnd);
+            return Key::kEnd;
         case VK_DELETE:
-            if (shift) {
-                Copy(true);
-            } else {
-                editor_.Erase(true, ctrl);
-                Moved();
-            }
-            return true;
+            return Key::kDelete;
         case VK_INSERT:
-            if (ctrl || shift) {
-                ctrl ? Copy(false) : Paste();
-                return true;
-            }
-            return false;
-        default:
-            break;
-    }
-    if (!ctrl || Down(VK_MENU)) {
-        return false;
-    }
-    switch (key) {
+            return Key::kInsert;
         case 'A':
-            editor_.SelectAll();
-            Moved();
-            return true;
+            return Key::kA;
         case 'C':
-        case 'X':
-            Copy(key == 'X');
-            return true;
+            return Key::kC;
         case 'V':
-            Paste();
-            return true;
-        case 'Z':
+            return Key::kV;
+        case 'X':
+            return Key::kX;
         case 'Y':
-            if (key == 'Y' || shift) {
-                editor_.Redo();
-            } else {
-                editor_.Undo();
-            }
-            Moved();
-            return true;
+            return Key::kY;
+        case 'Z':
+            return Key::kZ;
         default:
-            return false;
+            return std::nullopt;
     }
 }
 
+}  // namespace
+
+bool TextControl::Key(WPARAM key) {
+    const std::optional<flg2scn::Key> known = KeyOf(key);
+    return known && Run(*known);
+}
+
+bool TextControl::Run(flg2scn::Key key) {
+    const HeldKeys held{Down(VK_CONTROL), Down(VK_SHIFT), Down(VK_MENU), false};
+    const KeyCommand command = CommandOfKey(key, held, KeyStyle::kWindows);
+    const std::size_t page = static_cast<std::size_t>(std::max(1, VisibleRows() - 1));
+    switch (command.kind) {
+        case KeyCommand::Kind::kNone:
+            return false;
+        case KeyCommand::Kind::kCopy:
+        case KeyCommand::Kind::kCut:
+            Copy(command.kind == KeyCommand::Kind::kCut);
+            return true;
+        case KeyCommand::Kind::kPaste:
+            Paste();
+            return true;
+        default:
+            break;
+    }
+    // Page Up and Page Down scroll the view by the rows that the caret moves.
+    if (command.kind == KeyCommand::Kind::kMove && command.move == TextEditor::Move::kPageUp) {
+        SetTop(top_row_ - std::min(top_row_, page), left_);
+    } else if (command.kind == KeyCommand::Kind::kMove &&
+               command.move == TextEditor::Move::kPageDown) {
+        SetTop(top_row_ + page, left_);
+    }
+    RunKeyCommand(editor_, command, page);
+    Moved();
+    return true;
+}
+
 // Typed characters; a character of a pair comes in a message of its own. Ctrl
-// and a letter also come as a control character, which the key has done.
+// and a letter also come as a control character, which the key has done;
+// Backspace (Ctrl+Backspace as DEL) and Enter come so only.
 void TextControl::Char(wchar_t c) {
-    if (c == L'\b' || c == 0x7F) {
-        editor_.Erase(false, c == 0x7F);
-        Moved();
-    } else if (c == L'\r') {
-        editor_.Type(u"\r\n");
+    if (c == L'\b' || c == 0x7F || c == L'\r') {
+        const bool ctrl = c == 0x7F;
+        const HeldKeys held{ctrl, Down(VK_SHIFT), false, false};
+        const KeyCommand command = CommandOfKey(
+            c == L'\r' ? flg2scn::Key::kEnter : flg2scn::Key::kBackspace, held, KeyStyle::kWindows);
+        RunKeyCommand(editor_, command, 1);
         Moved();
     } else if (c == L'\t' || c >= 0x20) {
         const char16_t typed = static_cast<char16_t>(c);
