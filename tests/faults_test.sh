@@ -138,7 +138,7 @@ check() {
     fi
     case $fault:$status in
         kill:137 | error:0 | error:1) ;;
-        *) echo "exit status $status" ;;
+        *) echo "exit status $status: $(cat "$work/err")" ;;
     esac
     all_new=1
     for o in $outputs; do
@@ -213,7 +213,16 @@ for scenario in batch output stream load-save; do
         for fault in error kill; do
             setup
             run "$fault" "$call" "$n"
-            problems=$(check "$fault" "$call" $?)
+            status=$?
+            # Wine now and then ends a program at once, with status 1 and not a
+            # word (about one run in a thousand here), which the program never
+            # does by itself: such a run is made once more.
+            if [ "$windows" = 1 ] && [ "$status" = 1 ] && [ ! -s "$work/err" ]; then
+                setup
+                run "$fault" "$call" "$n"
+                status=$?
+            fi
+            problems=$(check "$fault" "$call" "$status")
             cases=$((cases + 1))
             if [ -z "$problems" ]; then
                 held=$((held + 1))
