@@ -36,13 +36,14 @@ Module.textInput = (() => {
     if (key < 0) return;
     const held = (event.ctrlKey ? 1 : 0) | (event.shiftKey ? 2 : 0) | (event.altKey ? 4 : 0) |
                  (event.metaKey ? 8 : 0);
-    const g = textView.geometry();
-    const page = Math.max(1, Math.floor(g.fit) - 1);
+    // Only a page's move needs the view's size, which may cost a layout.
+    const paging = { PageUp: -1, PageDown: 1 }[event.key];
+    const g = paging ? textView.geometry() : null;
+    const page = g ? Math.max(1, Math.floor(g.fit) - 1) : 1;
     if (!call("page_key", key, held, mac ? 1 : 0, page)) return;
     event.preventDefault();
-    const paging = { PageUp: -page, PageDown: page }[event.key];
     if (paging && g.count > g.fit) {
-      const top = Math.max(0, g.top + paging);
+      const top = Math.max(0, g.top + paging * page);
       textView.view().scrollTop = (top * g.range) / (g.count - g.fit);
     }
     textView.showCaret();

@@ -87,11 +87,12 @@ bool TextControl::Run(flg2scn::Key key) {
             break;
     }
     // Page Up and Page Down scroll the view by the rows that the caret moves.
-    if (command.kind == KeyCommand::Kind::kMove && command.move == TextEditor::Move::kPageUp) {
-        SetTop(top_row_ - std::min(top_row_, page), left_);
-    } else if (command.kind == KeyCommand::Kind::kMove &&
-               command.move == TextEditor::Move::kPageDown) {
-        SetTop(top_row_ + page, left_);
+    if (command.kind == KeyCommand::Kind::kMove) {
+        if (command.move == TextEditor::Move::kPageUp) {
+            SetTop(top_row_ - std::min(top_row_, page), left_);
+        } else if (command.move == TextEditor::Move::kPageDown) {
+            SetTop(top_row_ + page, left_);
+        }
     }
     RunKeyCommand(editor_, command, page);
     Moved();
@@ -103,10 +104,9 @@ bool TextControl::Run(flg2scn::Key key) {
 // Backspace (Ctrl+Backspace as DEL) and Enter come so only.
 void TextControl::Char(wchar_t c) {
     if (c == L'\b' || c == 0x7F || c == L'\r') {
-        const bool ctrl = c == 0x7F;
-        const HeldKeys held{ctrl, Down(VK_SHIFT), false, false};
-        const KeyCommand command = CommandOfKey(
-            c == L'\r' ? flg2scn::Key::kEnter : flg2scn::Key::kBackspace, held, KeyStyle::kWindows);
+        const KeyCommand command =
+            CommandOfKey(c == L'\r' ? flg2scn::Key::kEnter : flg2scn::Key::kBackspace,
+                         HeldKeys{.ctrl = c == 0x7F}, KeyStyle::kWindows);
         RunKeyCommand(editor_, command, 1);
         Moved();
     } else if (c == L'\t' || c >= 0x20) {
