@@ -233,8 +233,12 @@ TEST(TextEditor, UndoesAndRedoesEdits) {
         EXPECT_EQ(editor.edits(), edits);
     }
     EXPECT_EQ(editor.edits(), 11u);
+    // Typing after a redone edit is an edit of its own.
     editor.Type(u"!");
     EXPECT_FALSE(editor.Redo());
+    EXPECT_TRUE(editor.Undo());
+    EXPECT_EQ(editor.text(), u"abcxy");
+    EXPECT_TRUE(editor.Redo());
     editor.Append(u"\r");
     editor.Append(u"\n");
     EXPECT_EQ(editor.text(), u"abcxy!\r\n");
