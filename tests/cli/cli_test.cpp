@@ -97,6 +97,19 @@ TEST(Cli, ABatchGoesOnPastFilesThatFail) {
               "lf.flg other.txt other.txt.scn");
 }
 
+// A batch holds open at most a quarter of the files the program may open, so a
+// long one converts under a low limit too.
+TEST(Cli, ABatchStaysWithinTheOpenFileLimit) {
+    TempDir dir;
+    std::string names;
+    for (int i = 0; i < 40; ++i) {
+        WriteBytes(dir.Path(std::to_string(i) + ".flg"), kHarbourFlg);
+        names += std::to_string(i) + ".flg ";
+    }
+    EXPECT_EQ(RunCli(dir, names, "", "-n 20"), CliRun(0, "", ""));
+    EXPECT_EQ(ReadBytes(dir.Path("39.scn")), kHarbourScn);
+}
+
 // A line too long for the memory there is fails that file alone. AddressSanitizer
 // cannot run under a memory limit.
 TEST(Cli, OutOfMemoryIsTheFilesFailure) {

@@ -251,6 +251,17 @@ TEST(TextEditor, UndoesAndRedoesEdits) {
     EXPECT_EQ(editor.Selected(), editor.text());
 }
 
+// Undo keeps the newest edits within kUndoUnits; older ones are forgotten.
+TEST(TextEditor, UndoForgetsTheOldestEditsPastItsLimit) {
+    TextEditor editor;
+    const std::u16string big(TextEditor::kUndoUnits / 2 + 1, u'a');
+    editor.SetText(big);
+    editor.SetText(u"b");
+    EXPECT_TRUE(editor.Undo());
+    EXPECT_EQ(editor.text(), big);
+    EXPECT_FALSE(editor.Undo());
+}
+
 // A word is letters, digits and '_': Latin-1's letters and others up to U+1FFF
 // and from U+3000 too, not the signs between.
 TEST(TextEditor, SelectsAWordOrACharacter) {

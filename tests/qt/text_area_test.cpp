@@ -166,16 +166,16 @@ class TextAreaTest : public QObject {
             QTest::keySequence(&edit, K::Undo);
             QCOMPARE(edit.document()->toRawText(), raw);
         }
-        // An input method's text is typed text too.
+        // An input method's text is typed text too, a symbol in it the text's own.
         TextEdit edit;
         QtTextArea area(&edit);
         area.SetText(u"ab\r\n");
         edit.selectAll();
         edit.copy();
         QInputMethodEvent commit;
-        commit.setCommitString("x");
+        commit.setCommitString(u"x\u240D"_qs);
         QApplication::sendEvent(&edit, &commit);
-        QCOMPARE(Q(area.Text()) + QGuiApplication::clipboard()->text(), "xab\n");
+        QCOMPARE(Q(area.Text()) + QGuiApplication::clipboard()->text(), u"x\u240Dab\n"_qs);
         // A read-only text takes none of the keys that the widget handles itself.
         edit.setReadOnly(true);
         area.SetText(u"ab\r\ncd\r\n");
