@@ -71,6 +71,13 @@ xdotool key ctrl+z
 press ctrl+s 'Save As'
 answer typed.scn 'Save As'
 poll 400 cmp -s typed.scn loaded.scn || fail "Ctrl+Z did not bring the typed text back"
+# Ctrl+X takes the selection away: the first line cut and pasted at the end.
+focus_main
+xdotool key ctrl+Home shift+End ctrl+x ctrl+End ctrl+v
+press ctrl+s 'Save As'
+answer cut.scn 'Save As'
+printf '\r\n<100 200 40>\r\n<1024 512 96>\r\n#Harbour\r\n' >cut.expected
+poll 400 cmp -s cut.scn cut.expected || fail "Ctrl+X did not move the line: $(od -c cut.scn)"
 # An empty text, one without a header and one with a single flag are told,
 # each in its box; the text stays, with the line break that Convert adds.
 told() {
@@ -158,6 +165,17 @@ poll 400 test -s started.scn || fail "no started.scn"
 typed_at=$(awk '/x/ { print NR; exit }' started.scn)
 [ "${typed_at:-200}" -lt 40 ] ||
     fail "a loaded file does not show its start: x typed on line ${typed_at:-none}"
+# Ctrl+End shows the end: a click then puts the caret on one of the last lines,
+# and a click selects nothing, so what is typed there takes no line away.
+xdotool key ctrl+End
+focus_main
+xdotool type y
+press ctrl+s 'Save As'
+answer ended.scn 'Save As'
+poll 400 test -s ended.scn || fail "no ended.scn"
+typed_at=$(awk '/y/ { print NR; exit }' ended.scn)
+[ "${typed_at:-0}" -gt 100 ] && [ "$(grep -c '^#L' ended.scn)" = 200 ] ||
+    fail "Ctrl+End and a click: y typed on line ${typed_at:-none} of $(wc -l <ended.scn)"
 xdotool type x
 press alt+F4 Exit
 xdotool key Escape
