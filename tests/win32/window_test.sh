@@ -2,12 +2,14 @@
 # flg2scn.exe under wine on a virtual display of its own, driven by keys as a
 # user drives it: a typed flag text converts and Save writes its scenario
 # through the real dialog, byte for byte what flg2scn-cli writes, Ctrl+C copies
-# it to X's clipboard, and Ctrl+Z takes the Convert back; the About box shows;
-# an empty text, one without a header and one with a single flag are told, and
-# the text stays; a file too large to load is told and the text kept, and one
-# that loads is saved again as its lines, a NUL among them; a text as loaded or saved closes at once; a file given at start
-# loads and shows its start, and once changed, closing asks: Cancel keeps the
-# window, No closes it; two files dropped are told; a symbol pasted stays itself.
+# it to X's clipboard, Ctrl+Z takes the Convert back and Ctrl+X cuts; the About
+# box shows; an empty text, one without a header and one with a single flag are
+# told, and the text stays; a file too large to load is told and the text kept,
+# and one that loads is saved again as its lines, a NUL among them; a text as
+# loaded or saved closes at once; a file given at start loads and shows its
+# start, Ctrl+End and Page Down scroll the view, and once changed, closing asks:
+# Cancel keeps the window, No closes it; two files dropped are told; a symbol
+# pasted stays itself.
 # Then flg2scn-cli.exe in a console of its own, as Explorer starts it for a
 # drop or a double-click (OWN_CONSOLE_PROBE): it lists what it did, or says how
 # to use it, and waits for a key before the console closes. Last, the boxes and
@@ -176,6 +178,17 @@ poll 400 test -s ended.scn || fail "no ended.scn"
 typed_at=$(awk '/y/ { print NR; exit }' ended.scn)
 [ "${typed_at:-0}" -gt 100 ] && [ "$(grep -c '^#L' ended.scn)" = 200 ] ||
     fail "Ctrl+End and a click: y typed on line ${typed_at:-none} of $(wc -l <ended.scn)"
+# Page Down scrolls by the rows that the caret moves: the same click lands lower.
+xdotool key ctrl+Home Page_Down
+focus_main
+xdotool type z
+press ctrl+s 'Save As'
+answer paged.scn 'Save As'
+poll 400 test -s paged.scn || fail "no paged.scn"
+paged_at=$(awk '/z/ { print NR; exit }' paged.scn)
+clicked_at=$(awk '/x/ { print NR; exit }' started.scn)
+[ "${paged_at:-0}" -gt "$((clicked_at + 1))" ] ||
+    fail "Page Down: z typed on line ${paged_at:-none}, a click at the start on $clicked_at"
 xdotool type x
 press alt+F4 Exit
 xdotool key Escape
