@@ -1,7 +1,8 @@
 #!/bin/sh
 # flg2scn-cli.exe under wine against the Linux build on the same inputs: the
 # same standard output, standard error (but for the system's words for a
-# reason), exit status and written files.
+# reason), exit status and written files; and what is Windows's own: /? and
+# names that differ in letter case alone.
 #
 # Usage: same_as_linux.sh WINDOWS_EXE LINUX_CLI
 set -u
@@ -75,6 +76,14 @@ CASES
 setup windows
 if [ "$(wine "$windows" '/?' 2>&1; echo $?)" != "$("$linux" --help 2>&1; echo $?)" ]; then
     echo "differs: flg2scn-cli.exe /? and flg2scn-cli --help"
+    failed=1
+fi
+# Names that differ in letter case alone are one file: A.scn and a.scn.
+setup windows
+cp harbour.flg A.flg
+cp harbour.flg a
+if [ "$(wine "$windows" A.flg a 2>&1)" != "flg2scn-cli: a: a.scn is the output of A.flg already" ]; then
+    echo "differs: A.scn and a.scn as two files"
     failed=1
 fi
 exit $failed
