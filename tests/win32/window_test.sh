@@ -160,35 +160,28 @@ ended
 # keeps the window, No (discard) closes it.
 seq 200 | sed 's/^/#L/; s/$/\r/' >tall.flg
 start "$(windows_name tall.flg)"
-xdotool type x
-press ctrl+s 'Save As'
-answer started.scn 'Save As'
-poll 400 test -s started.scn || fail "no started.scn"
-typed_at=$(awk '/x/ { print NR; exit }' started.scn)
-[ "${typed_at:-200}" -lt 40 ] ||
-    fail "a loaded file does not show its start: x typed on line ${typed_at:-none}"
+# typed_after KEYS CHAR FILE: presses KEYS, clicks in the text, types CHAR and
+# saves the text as FILE; prints the line that CHAR went to.
+typed_after() {
+    [ -z "$1" ] || xdotool key $1
+    focus_main
+    xdotool type "$2"
+    press ctrl+s 'Save As'
+    answer "$3" 'Save As'
+    poll 400 test -s "$3" && awk "/$2/ { print NR; exit }" "$3"
+}
+clicked_at=$(typed_after '' x started.scn)
+[ "${clicked_at:-200}" -lt 40 ] ||
+    fail "a loaded file does not show its start: x typed on line ${clicked_at:-none}"
 # Ctrl+End shows the end: a click then puts the caret on one of the last lines,
 # and a click selects nothing, so what is typed there takes no line away.
-xdotool key ctrl+End
-focus_main
-xdotool type y
-press ctrl+s 'Save As'
-answer ended.scn 'Save As'
-poll 400 test -s ended.scn || fail "no ended.scn"
-typed_at=$(awk '/y/ { print NR; exit }' ended.scn)
+typed_at=$(typed_after ctrl+End y ended.scn)
 [ "${typed_at:-0}" -gt 100 ] && [ "$(grep -c '^#L' ended.scn)" = 200 ] ||
     fail "Ctrl+End and a click: y typed on line ${typed_at:-none} of $(wc -l <ended.scn)"
 # Page Down scrolls by the rows that the caret moves: the same click lands lower.
-xdotool key ctrl+Home Page_Down
-focus_main
-xdotool type z
-press ctrl+s 'Save As'
-answer paged.scn 'Save As'
-poll 400 test -s paged.scn || fail "no paged.scn"
-paged_at=$(awk '/z/ { print NR; exit }' paged.scn)
-clicked_at=$(awk '/x/ { print NR; exit }' started.scn)
-[ "${paged_at:-0}" -gt "$((clicked_at + 1))" ] ||
-    fail "Page Down: z typed on line ${paged_at:-none}, a click at the start on $clicked_at"
+typed_at=$(typed_after 'ctrl+Home Page_Down' z paged.scn)
+[ "${typed_at:-0}" -gt "$((${clicked_at:-200} + 1))" ] ||
+    fail "Page Down: z typed on line ${typed_at:-none}, a click at the start on $clicked_at"
 xdotool type x
 press alt+F4 Exit
 xdotool key Escape
