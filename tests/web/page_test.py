@@ -102,7 +102,15 @@ class PageTest(unittest.TestCase):
             os.remove(os.path.join(DOWNLOADS, name))
         for key in keys or [(Keys.CONTROL, "s")]:
             self.driver.switch_to.active_element.send_keys(*key)
-        done = lambda: [n for n in os.listdir(DOWNLOADS) if not n.endswith(".crdownload")]
+        def done():
+            """the download"""
+            # Chromium holds the final name with an empty file while it writes
+            # NAME.crdownload, which then takes its place; a scenario is never empty.
+            names = os.listdir(DOWNLOADS)
+            if any(n.endswith(".crdownload") for n in names):
+                return []
+            return [n for n in names if os.path.getsize(os.path.join(DOWNLOADS, n)) > 0]
+
         name = poll(done)[0]
         with open(os.path.join(DOWNLOADS, name), "rb") as file:
             return file.read(), name
