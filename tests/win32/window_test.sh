@@ -161,13 +161,16 @@ ended
 seq 200 | sed 's/^/#L/; s/$/\r/' >tall.flg
 start "$(windows_name tall.flg)"
 # typed_after KEYS CHAR FILE: presses KEYS, clicks in the text, types CHAR and
-# saves the text as FILE; prints the line that CHAR went to.
+# saves the text as FILE; prints the line that CHAR went to. Its caller takes
+# that line, so what the steps tell goes to standard error.
 typed_after() {
-    [ -z "$1" ] || xdotool key $1
-    focus_main
-    xdotool type "$2"
-    press ctrl+s 'Save As'
-    answer "$3" 'Save As'
+    {
+        [ -z "$1" ] || xdotool key $1
+        focus_main
+        xdotool type "$2"
+        press ctrl+s 'Save As'
+        answer "$3" 'Save As'
+    } >&2
     poll 400 test -s "$3" && awk "/$2/ { print NR; exit }" "$3"
 }
 clicked_at=$(typed_after '' x started.scn)
