@@ -139,13 +139,15 @@ std::size_t ReadSome(NativeFile file, const std::string& name, char* buffer, std
         read = ::ReadFile(file, buffer, static_cast<DWORD>(std::min(size, kMostAtOnce)), &got,
                           nullptr);
     }
+    // Where a cancel cannot end the read (wine's pipes), it ends when the writer
+    // closes or writes; either way the Ctrl+C that came meanwhile stops the program.
+    StopIfInterrupted();
     if (!read) {
         const DWORD error = ::GetLastError();
         // A pipe whose writer closed it has simply ended.
         if (error == ERROR_BROKEN_PIPE || error == ERROR_HANDLE_EOF) {
             return 0;
         }
-        StopIfInterrupted();
         FailReading(name, error);
     }
     return got;
