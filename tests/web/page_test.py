@@ -130,11 +130,7 @@ class PageTest(unittest.TestCase):
                 "Incorrect number of flag locations.")),
             ("cr.flg", b"#A\r" + blue + b"\r" + red, "#A\n<", None),
             ("nul.flg", b"#A\0\r\n" + blue + b"\r\n" + red + b"\r\n", "#A\u2400\n", None),
-            ("nohead.flg", b"A\r\n" + blue + b"\r\n" + red + b"\r\n", None,
-                ("Error", "warning", "No # header.")),
             ("empty.flg", b"", "", ("Error", "error", "Nothing to convert!")),
-            ("bad.flg", b"#A\r\n<1 2 1E999>\r\n" + red + b"\r\n", None,
-                ("Error!", "error", "An error occurred while proccessing the flag data.")),
         ]
         for name, data, shown, told in rows:
             with self.subTest(name):
