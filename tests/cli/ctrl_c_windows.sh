@@ -72,13 +72,15 @@ wine_pid=$!
 program_when "$work/pipe" waits_for_pipe
 threads=$(ls "/proc/$program/task" | wc -l)
 kill -INT "$program"
-# Wine runs the console's handler on a thread of its own, which waits there
-# for the read to end.
-for _ in $(seq 2000); do
-    [ "$(ls "/proc/$program/task" 2>/dev/null | wc -l)" -gt "$threads" ] && break
+# Wine runs the console's handler on a thread of its own, which stays to cancel
+# the read until it ends (a cancel that ends it on Windows, not under wine).
+handler=missing
+for _ in $(seq 400); do
+    [ "$(ls "/proc/$program/task" 2>/dev/null | wc -l)" -gt "$threads" ] && handler=waiting && break
     kill -0 "$program" 2>/dev/null || break
     sleep 0.01
 done
+check "the handler, while the read goes on" "$handler" waiting
 exec 3>&-
 wait "$wine_pid"
 check "exit status on a pipe" "$?" 58
