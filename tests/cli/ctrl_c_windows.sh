@@ -14,6 +14,7 @@ exe=$1
 linux=$2
 work=$(mktemp -d "${TMPDIR:-/tmp}/flg2scn-ctrl-c.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+. "$(dirname "$0")/../support/poll.sh"
 mkdir "$work/batch" && cd "$work/batch" || exit 1
 printf '#Harbour\r\n<100 200 40>\r\n<1024 512 96>\r\n' >a.flg
 cp a.flg b.flg
@@ -31,20 +32,20 @@ check() {  # WHAT ACTUAL EXPECTED
     fi
 }
 
-# Sets program to the pid of flg2scn-cli.exe once it has FILE open and, where
-# given, `CHECK PID` holds for it.
-program_when() {  # FILE [CHECK]
-    program=""
-    for _ in $(seq 2000); do
-        for fd in $(find /proc/[0-9]*/fd -lname "$1" 2>/dev/null); do
-            pid=${fd#/proc/}
-            pid=${pid%%/*}
-            [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = flg2scn-cli.exe ] &&
-                "${2:-true}" "$pid" && program=$pid
-        done
-        [ -n "$program" ] && return
-        sleep 0.01
+# Sets program to the pid of flg2scn-cli.exe when it has FILE open and, where
+# given, `CHECK PID` holds for it. Polled every 10 ms: the 1 GB read of the
+# batch lasts only a little longer than one scan of the descriptors.
+program_has() {  # FILE [CHECK]
+    for fd in $(find /proc/[0-9]*/fd -lname "$1" 2>/dev/null); do
+        pid=${fd#/proc/}
+        pid=${pid%%/*}
+        [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = flg2scn-cli.exe ] &&
+            "${2:-true}" "$pid" && program=$pid && return
     done
+    return 1
+}
+program_when() {  # FILE [CHECK]
+    POLL_STEP=0.01 poll 2000 program_has "$@" && return
     echo "FAIL: the program never came to ${2:-open $1}"
     exit 1
 }
@@ -74,12 +75,11 @@ threads=$(ls "/proc/$program/task" | wc -l)
 kill -INT "$program"
 # Wine runs the console's handler on a thread of its own, which stays to cancel
 # the read until it ends (a cancel that ends it on Windows, not under wine).
+more_threads() { [ "$(ls "/proc/$program/task" 2>/dev/null | wc -l)" -gt "$threads" ]; }
 handler=missing
-for _ in $(seq 400); do
-    [ "$(ls "/proc/$program/task" 2>/dev/null | wc -l)" -gt "$threads" ] && handler=waiting && break
-    kill -0 "$program" 2>/dev/null || break
-    sleep 0.01
-done
+POLL_STEP=0.01 poll 400 more_threads && handler=gone
+# Seen once more: a handler that returns at once may be caught on its way out.
+[ "$handler" = gone ] && more_threads && handler=waiting
 check "the handler, while the read goes on" "$handler" waiting
 exec 3>&-
 wait "$wine_pid"

@@ -6,8 +6,10 @@
 set -euo pipefail
 program=$1
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$2")
-export program wm_class
+poll_sh=$(dirname "$0")/../support/poll.sh
+export program wm_class poll_sh
 exec xvfb-run -a -s "-screen 0 800x600x24" bash -euo pipefail -c '
+  . "$poll_sh"
   "$program" & pid=$!
   trap "kill $pid 2>/dev/null || true" EXIT
   window=$(timeout 20 xdotool search --sync --name "^Tovrin.s Flag to Scenario Converter$" | head -n 1)
@@ -21,9 +23,7 @@ exec xvfb-run -a -s "-screen 0 800x600x24" bash -euo pipefail -c '
     { echo "$class, but the desktop entry has StartupWMClass=$wm_class"; exit 1; }
   xdotool windowfocus --sync "$window"
   xdotool key ctrl+q
-  for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid"; echo "window found with its icon and class, and closed"; exit 0; }
-    sleep 0.1
-  done
-  echo "the program did not end"; exit 1
+  poll 200 sh -c "! kill -0 $pid" || { echo "the program did not end"; exit 1; }
+  wait "$pid"
+  echo "window found with its icon and class, and closed"
 '

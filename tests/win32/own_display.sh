@@ -6,6 +6,7 @@
 # ends with it, and its folder goes then too. A killed server takes a moment to
 # go, and a program started meanwhile may fail to start: each kill waits until
 # it has gone.
+. "$(dirname "$0")/../support/poll.sh"
 wineserver -k 2>/dev/null
 wineserver -w
 xvfb=""
@@ -14,16 +15,6 @@ cd "$work" || exit 1
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 3>display 2>/dev/null &
 xvfb=$!
-# poll TIMES COMMAND...: runs COMMAND every 50 ms until it succeeds.
-poll() {
-    times=$1
-    shift
-    while ! "$@" >/dev/null 2>&1; do
-        times=$((times - 1))
-        [ "$times" -gt 0 ] || return 1
-        sleep 0.05
-    done
-}
 poll 200 test -s display || { echo "FAIL: no display"; exit 1; }
 DISPLAY=:$(cat display)
 export DISPLAY
