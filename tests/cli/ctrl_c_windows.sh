@@ -71,11 +71,12 @@ exec 3<>"$work/pipe"  # the writer, held open until the event has come
 wine "$exe" - <"$work/pipe" >"$work/out" 2>"$work/err" 3>&- &
 wine_pid=$!
 program_when "$work/pipe" waits_for_pipe
-threads=$(ls "/proc/$program/task" | wc -l)
+threads() { ls "/proc/$program/task" 2>/dev/null | wc -l; }
+before=$(threads)
 kill -INT "$program"
 # Wine runs the console's handler on a thread of its own, which stays to cancel
 # the read until it ends (a cancel that ends it on Windows, not under wine).
-more_threads() { [ "$(ls "/proc/$program/task" 2>/dev/null | wc -l)" -gt "$threads" ]; }
+more_threads() { [ "$(threads)" -gt "$before" ]; }
 handler=missing
 POLL_STEP=0.01 poll 400 more_threads && handler=gone
 # Seen once more: a handler that returns at once may be caught on its way out.

@@ -42,6 +42,12 @@ start() {
     main_window || fail "no window"
 }
 ended() { poll 400 sh -c "! kill -0 $program" || fail "the window stays"; }
+# told WHAT: waits for an Error box, or fails with WHAT, and closes it by Enter.
+told() {
+    poll 400 xdotool search --name '^Error$' || fail "$1"
+    xdotool key Return
+    closes Error
+}
 
 printf '#Harbour\r\n<100 200 40>\r\n<1024 512 96>\r\n' >a.flg
 "$linux" -o expected.scn a.flg
@@ -98,9 +104,7 @@ poll 400 cmp -s problem.scn problem.expected || fail "a text with one flag did n
 # A file that cannot be read is told; one that can is loaded, and saved again.
 press ctrl+o Open
 answer huge.flg Open
-poll 400 xdotool search --name '^Error$' || fail "no message for huge.flg"
-xdotool key Return
-closes Error
+told "no message for huge.flg"
 press ctrl+s 'Save As'
 answer kept.scn 'Save As'
 poll 400 cmp -s kept.scn problem.expected || fail "a failed Load did not keep the text"
@@ -131,9 +135,7 @@ focus_main
 xdotool key ctrl+a ctrl+v
 press ctrl+s 'Save As'
 answer symbol.scn 'Save As'
-poll 400 xdotool search --name '^Error$' || fail "a pasted symbol was not refused"
-xdotool key Return
-closes Error
+told "a pasted symbol was not refused"
 [ ! -e symbol.scn ] || fail "a pasted symbol was saved: $(od -c symbol.scn | head -n 2)"
 # Ctrl+Z takes the paste back.
 focus_main
@@ -189,9 +191,7 @@ ended
 # Two files dropped on the window are told, and neither loads.
 wine "$drop_probe" "$(windows_name a.flg)" "$(windows_name zero.flg)" >/dev/null 2>&1 &
 program=$!
-poll 400 xdotool search --name '^Error$' || fail "a drop of two files is not told"
-xdotool key Return
-closes Error
+told "a drop of two files is not told"
 main=$(xdotool search --name "^Tovrin's Flag to Scenario Converter\$" | head -n 1)
 xdotool windowfocus --sync "$main"
 xdotool key alt+F4
